@@ -1,0 +1,33 @@
+#include "tests/support/test_support.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace zel::test {
+
+PromptAnswer RecordingPrompts::Show(QWidget*, const PromptRequest& request) {
+  requests.append(request);
+  if (!answers_.isEmpty()) return answers_.takeFirst();
+  return request.default_button;
+}
+
+QString ScriptedFileDialogs::GetOpenPath(QWidget*, const QString& initial_folder) {
+  open_folders.append(initial_folder);
+  return open_answers.isEmpty() ? QString() : open_answers.takeFirst();
+}
+
+QString ScriptedFileDialogs::GetSavePath(QWidget*, const QString& initial_folder) {
+  save_folders.append(initial_folder);
+  return save_answers.isEmpty() ? QString() : save_answers.takeFirst();
+}
+
+void IsolateSettings() {
+  static QTemporaryDir dir;
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+}
+
+}  // namespace zel::test

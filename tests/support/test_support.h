@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "app/file_dialogs.h"
+#include "app/platform.h"
+#include "app/prompts.h"
+#include "editor/block_sink.h"
+
+namespace zel::test {
+
+// Answers message boxes from a script and keeps every request. With no scripted answer left
+// it answers the request's default button (OK for messages).
+class RecordingPrompts : public Prompts {
+ public:
+  PromptAnswer Show(QWidget* parent, const PromptRequest& request) override;
+  void Script(std::initializer_list<PromptAnswer> answers) { answers_.append(answers); }
+
+  QList<PromptRequest> requests;
+
+ private:
+  QList<PromptAnswer> answers_;
+};
+
+// Returns scripted paths ("" is a cancelled dialog) and keeps the folders it was opened in.
+class ScriptedFileDialogs : public FileDialogs {
+ public:
+  QString GetOpenPath(QWidget* owner, const QString& initial_folder) override;
+  QString GetSavePath(QWidget* owner, const QString& initial_folder) override;
+
+  QStringList open_answers;
+  QStringList save_answers;
+  QStringList open_folders;
+  QStringList save_folders;
+};
+
+class FakePlatform : public Platform {
+ public:
+  bool ControlMarkerPresent() const override { return control; }
+  int ScreenHeight() const override { return screen_height; }
+  bool CaseInsensitiveFileSystem() const override { return case_insensitive; }
+
+  bool control = false;
+  int screen_height = 1024;
+  bool case_insensitive = false;
+};
+
+// Keeps the blocks a dialog hands over.
+class RecordingBlockSink : public BlockSink {
+ public:
+  void InsertBlock(const QString& block) override { blocks.append(block); }
+  QStringList blocks;
+};
+
+// Points the per-user settings store at a fresh temporary folder. Call before the first
+// QSettings is made.
+void IsolateSettings();
+
+}  // namespace zel::test
