@@ -1,0 +1,175 @@
+#include "search/search_engine.h"
+
+#include <algorithm>
+
+#include "search/search_texts.h"
+
+namespace zel {
+
+namespace {
+
+QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+}  // namespace
+
+bool SearchNext(SearchState& state, SearchTarget& target) {
+  // An empty search text would "find" a zero-length hit everywhere; it finds nothing instead.
+  if (state.FindText.isEmpty()) return false;
+  const qint64 hit = target.FindForward(state.FindText, state.SearchPos);
+  if (hit < 0) return false;
+  target.Select(hit, state.FindText.size());
+  state.SearchPos = hit + state.FindText.size();
+  return true;
+}
+
+void ReplaceHit(SearchState& state, SearchTarget& target) {
+  const qint64 start = target.SelectionStart();
+  const qint64 length = std::clamp<qint64>(target.Length() - start, 0, state.FindText.size());
+  target.ReplaceRange(start, length, state.ReplaceText);
+  // Go on right after the inserted text: an occurrence that follows the replaced one directly
+  // is the next one to handle, and the inserted text itself is never searched again.
+  state.SearchPos = start + state.ReplaceText.size();
+  ++state.HitCount;
+}
+
+void FindFieldChanged(SearchState& state, const QString& find_text) {
+  state.FindText = find_text;
+  state.HitCount = 0;
+}
+
+PressResult FindPress(SearchState& state, SearchTarget& target, bool from_top) {
+  PressResult result;
+  result.from_top = from_top;
+  if (from_top) {
+    state.SearchPos = 0;
+    result.from_top = false;
+  }
+  if (SearchNext(state, target)) {
+    ++state.HitCount;
+    result.found = true;
+    return result;
+  }
+  result.message = FindDialogMessage(state);
+  result.from_top = true;
+  state.HitCount = 0;
+  return result;
+}
+
+PressResult FindNextPress(SearchState& state, SearchTarget& target) {
+  PressResult result;
+  // One character on from the selection start: the selected occurrence is passed over, one
+  // overlapping it can still be found.
+  state.SearchPos = target.SelectionStart() + 1;
+  if (SearchNext(state, target)) {
+    ++state.HitCount;
+    result.found = true;
+    return result;
+  }
+  result.message = FindNextMessage(state);
+  result.from_top = true;
+  state.HitCount = 0;
+  return result;
+}
+
+void BeginReplace(SearchState& state, const SearchTarget& target) {
+  state.SearchPos = target.SelectionStart();
+  state.FirstPress = true;
+}
+
+void ReplaceFieldsChanged(SearchState& state, const QString& find_text,
+                          const QString& replace_text) {
+  state.FindText = find_text;
+  state.ReplaceText = replace_text;
+  state.HitCount = 0;
+}
+
+bool ReplaceButtonsEnabled(const QString& find_text) { return !find_text.isEmpty(); }
+
+PressResult ChangePress(SearchState& state, SearchTarget& target, bool from_top) {
+  PressResult result;
+  result.from_top = from_top;
+  if (from_top) {
+    state.SearchPos = 0;
+    result.from_top = false;
+  }
+  // The first press after opening or after running out only finds the occurrence to replace.
+  if (state.FirstPress) {
+    state.FirstPress = false;
+  } else {
+    ReplaceHit(state, target);
+  }
+  if (SearchNext(state, target)) {
+    result.found = true;
+    return result;
+  }
+  result.message = ChangeMessage(state);
+  result.from_top = true;
+  state.FirstPress = true;
+  state.HitCount = 0;
+  return result;
+}
+
+PressResult AllChangePress(SearchState& state, SearchTarget& target, bool from_top) {
+  PressResult result;
+  if (from_top) state.SearchPos = 0;
+  if (state.SearchPos > 1) state.SearchPos -= 2;
+  // Searching and replacing one by one, each search going on right after the text inserted
+  // before, replaces exactly the occurrences that do not overlap, left to right, in the text as
+  // it was. The target does that in one pass and one change of the program text.
+  if (!state.FindText.isEmpty()) {
+    const SearchTarget::ReplaceAllResult all =
+        target.ReplaceAll(state.FindText, state.ReplaceText, state.SearchPos);
+    if (all.count > 0) {
+      state.SearchPos = all.last_end;
+      state.HitCount += all.count;
+    }
+  }
+  result.message = AllChangeMessage(state);
+  result.from_top = true;
+  state.FirstPress = true;
+  state.HitCount = 0;
+  return result;
+}
+
+PressResult SkipPress(SearchState& state, SearchTarget& target, bool from_top) {
+  PressResult result;
+  result.from_top = from_top;
+  if (from_top) {
+    state.SearchPos = 0;
+    result.from_top = false;
+  }
+  if (SearchNext(state, target)) {
+    result.found = true;
+    return result;
+  }
+  result.message = AllChangeMessage(state);
+  state.FirstPress = true;
+  state.HitCount = 0;
+  return result;
+}
+
+QString FindDialogMessage(const SearchState& state) {
+  using namespace search_texts;
+  return state.HitCount != 0 ? QString::number(state.HitCount) + kFoundCountDialog
+                             : Quoted(state.FindText) + kNotFoundDialog;
+}
+
+QString FindNextMessage(const SearchState& state) {
+  using namespace search_texts;
+  return state.HitCount != 0 ? QString::number(state.HitCount) + kFoundCountNext
+                             : Quoted(state.FindText) + kNotFoundNext;
+}
+
+QString ChangeMessage(const SearchState& state) {
+  using namespace search_texts;
+  return state.HitCount != 0 ? QString::number(state.HitCount) + kChangedCountChange
+                             : Quoted(state.FindText) + kNotFoundReplace;
+}
+
+QString AllChangeMessage(const SearchState& state) {
+  using namespace search_texts;
+  return state.HitCount != 0 ? QString::number(state.HitCount) + kChangedCountAll
+                             : Quoted(state.FindText) + kNotFoundReplace;
+}
+
+}  // namespace zel

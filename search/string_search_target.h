@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include "search/search_target.h"
+
+namespace zel {
+
+// A search target over a plain string with its own selection, for code that searches a text
+// outside the editor box. It keeps the same contract as the editor box and counts the changes
+// of its text, so that "one change of the program text" can be checked.
+class StringSearchTarget : public SearchTarget {
+ public:
+  explicit StringSearchTarget(QString text = QString()) : text_(std::move(text)) {}
+
+  qint64 FindForward(const QString& needle, qint64 from) const override;
+  qint64 Length() const override { return text_.size(); }
+  qint64 SelectionStart() const override { return selection_start_; }
+  QString SelectedText() const override { return text_.mid(selection_start_, selection_length_); }
+  void Select(qint64 start, qint64 length) override;
+  void ReplaceRange(qint64 start, qint64 length, const QString& text) override;
+  ReplaceAllResult ReplaceAll(const QString& needle, const QString& replacement,
+                              qint64 from) override;
+
+  const QString& Text() const { return text_; }
+  // Sets the text as a load does: caret at 0, nothing selected, not counted as a change.
+  void SetText(const QString& text);
+  qint64 SelectionLength() const { return selection_length_; }
+  // The caret stands at the end of the selection.
+  qint64 Caret() const { return selection_start_ + selection_length_; }
+  int ChangeCount() const { return change_count_; }
+
+ private:
+  QString text_;
+  qint64 selection_start_ = 0;
+  qint64 selection_length_ = 0;
+  int change_count_ = 0;
+};
+
+}  // namespace zel
