@@ -1,0 +1,277 @@
+#include "editor/editor_box.h"
+
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+
+#include <QContextMenuEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace zel {
+namespace {
+
+// Scintilla indicator that carries a character's byte form as its value; hidden, it moves
+// with the text as the user edits around it.
+constexpr int kFormIndicator = 8;
+constexpr unsigned long kUtf32Index = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32;
+
+QString LocalFileOf(const QMimeData* mime) {
+  if (!mime || !mime->hasUrls()) return QString();
+  for (const QUrl& url : mime->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return QString();
+}
+
+// Length in bytes of the UTF-8 character starting with byte b.
+int Utf8Length(char b) {
+  const auto u = static_cast<quint8>(b);
+  if (u < 0x80) return 1;
+  if ((u & 0xE0) == 0xC0) return 2;
+  if ((u & 0xF0) == 0xE0) return 3;
+  if ((u & 0xF8) == 0xF0) return 4;
+  return 1;
+}
+
+}  // namespace
+
+EditorBox::EditorBox(QWidget* parent) : QsciScintilla(parent) {
+  setObjectName(QStringLiteral("Text1"));
+  setUtf8(true);
+  setEolMode(EolWindows);
+  setEolVisibility(false);
+  setWrapMode(WrapWord);
+  for (int margin = 0; margin < 5; ++margin) setMarginWidth(margin, 0);
+  setAutoIndent(false);
+  setBraceMatching(NoBraceMatch);
+  setCaretLineVisible(false);
+  SendScintilla(SCI_SETHSCROLLBAR, 0UL);
+  SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+  SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, kUtf32Index);
+  SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kFormIndicator),
+                static_cast<long>(INDIC_HIDDEN));
+
+  // The menu's shortcuts run the program's own commands (with their undo snapshot and
+  // clipboard rules); Scintilla must not take these keys first.
+  QsciCommandSet* commands = standardCommands();
+  for (QsciCommand::Command c :
+       {QsciCommand::Undo, QsciCommand::Redo, QsciCommand::SelectionCut,
+        QsciCommand::SelectionCopy, QsciCommand::Paste, QsciCommand::SelectAll,
+        QsciCommand::LineCut, QsciCommand::LineCopy}) {
+    if (QsciCommand* command = commands->find(c)) {
+      command->setKey(0);
+      command->setAlternateKey(0);
+    }
+  }
+}
+
+qint64 EditorBox::ByteLength() const { return SendScintilla(SCI_GETLENGTH); }
+
+QByteArrayView EditorBox::Utf8View() const {
+  const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+  return QByteArrayView(data, ByteLength());
+}
+
+qint64 EditorBox::CharFromByte(qint64 byte) const {
+  byte = std::clamp<qint64>(byte, 0, ByteLength());
+  const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(byte));
+  const long line_start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+  const long line_index =
+      SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf32Index);
+  return line_index + SendScintilla(SCI_COUNTCHARACTERS, static_cast<unsigned long>(line_start),
+                                    static_cast<long>(byte));
+}
+
+qint64 EditorBox::ByteFromChar(qint64 pos) const {
+  if (pos <= 0) return 0;
+  const long line =
+      SendScintilla(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(pos), kUtf32Index);
+  const long line_start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+  const long line_index =
+      SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), kUtf32Index);
+  if (pos <= line_index) return line_start;
+  const long byte = SendScintilla(SCI_POSITIONRELATIVE, static_cast<unsigned long>(line_start),
+                                  static_cast<long>(pos - line_index));
+  // Scintilla answers 0 for a position beyond the end of the text.
+  return byte > 0 ? byte : ByteLength();
+}
+
+int EditorBox::LineOfByte(qint64 byte) const {
+  return static_cast<int>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(byte))) +
+         1;
+}
+
+qint64 EditorBox::Length() const { return CharFromByte(ByteLength()); }
+
+qint64 EditorBox::SelectionStart() const { return CharFromByte(SendScintilla(SCI_GETSELECTIONSTART)); }
+
+qint64 EditorBox::SelectionLength() const {
+  return CharFromByte(SendScintilla(SCI_GETSELECTIONEND)) - SelectionStart();
+}
+
+QString EditorBox::SelectedText() const {
+  const long from = SendScintilla(SCI_GETSELECTIONSTART);
+  const long to = SendScintilla(SCI_GETSELECTIONEND);
+  return QString::fromUtf8(Utf8View().sliced(from, to - from));
+}
+
+void EditorBox::Select(qint64 start, qint64 length) {
+  const qint64 from = ByteFromChar(start);
+  const qint64 to = ByteFromChar(start + length);
+  SendScintilla(SCI_SETSEL, static_cast<unsigned long>(from), static_cast<long>(to));
+}
+
+void EditorBox::SetCaret(qint64 pos) {
+  SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(ByteFromChar(pos)));
+}
+
+qint64 EditorBox::ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8) {
+  SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
+  SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+  return from + utf8.size();
+}
+
+void EditorBox::ReplaceSelection(const QString& text) {
+  const long from = SendScintilla(SCI_GETSELECTIONSTART);
+  const long to = SendScintilla(SCI_GETSELECTIONEND);
+  const qint64 end = ReplaceBytes(from, to, text.toUtf8());
+  SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(end));
+}
+
+void EditorBox::InsertBlock(const QString& block) { ReplaceSelection(block); }
+
+void EditorBox::ReplaceRange(qint64 start, qint64 length, const QString& text) {
+  const qint64 from = ByteFromChar(start);
+  const qint64 to = ByteFromChar(start + length);
+  const qint64 end = ReplaceBytes(from, to, text.toUtf8());
+  SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(end));
+}
+
+qint64 EditorBox::FindForward(const QString& needle, qint64 from) const {
+  if (needle.isEmpty()) return -1;
+  const QByteArray pattern = needle.toUtf8();
+  // A valid UTF-8 pattern can only match at a character boundary of valid UTF-8 text.
+  const qsizetype hit = Utf8View().indexOf(pattern, ByteFromChar(std::max<qint64>(from, 0)));
+  return hit < 0 ? -1 : CharFromByte(hit);
+}
+
+SearchTarget::ReplaceAllResult EditorBox::ReplaceAll(const QString& needle,
+                                                     const QString& replacement, qint64 from) {
+  ReplaceAllResult result;
+  if (needle.isEmpty()) return result;
+  const QByteArray pattern = needle.toUtf8();
+  const QByteArray insert = replacement.toUtf8();
+  const QByteArrayView text = Utf8View();
+  qsizetype hit = text.indexOf(pattern, ByteFromChar(std::max<qint64>(from, 0)));
+  if (hit < 0) return result;
+
+  std::vector<ByteForm> forms = Forms();
+  std::vector<ByteForm> kept;
+  kept.reserve(forms.size());
+  auto form = forms.begin();
+  QByteArray out;
+  out.reserve(text.size() + 16);
+  qsizetype copied = 0;  // bytes of the old text already handled
+  qint64 last_end = 0;
+  // Carries the byte forms that lie before `limit` over into the new text.
+  auto keep_forms_before = [&](qsizetype limit) {
+    const qint64 shift = out.size() - copied;
+    for (; form != forms.end() && form->offset < limit; ++form)
+      kept.push_back(ByteForm{form->offset + shift, form->bytes});
+  };
+  while (hit >= 0) {
+    keep_forms_before(hit);
+    out.append(text.sliced(copied, hit - copied));
+    out.append(insert);
+    copied = hit + pattern.size();
+    while (form != forms.end() && form->offset < copied) ++form;  // replaced away
+    last_end = out.size();
+    ++result.count;
+    hit = text.indexOf(pattern, copied);
+  }
+  keep_forms_before(text.size());
+  out.append(text.sliced(copied));
+  SetAllBytes(out, kept);
+  SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(last_end));
+  result.last_end = CharFromByte(last_end);
+  return result;
+}
+
+std::vector<ByteForm> EditorBox::Forms() const {
+  std::vector<ByteForm> forms;
+  const qint64 length = ByteLength();
+  const unsigned long indicator = kFormIndicator;
+  qint64 pos = 0;
+  QByteArrayView text;
+  while (pos < length) {
+    const long value = SendScintilla(SCI_INDICATORVALUEAT, indicator, static_cast<long>(pos));
+    const long end = SendScintilla(SCI_INDICATOREND, indicator, static_cast<long>(pos));
+    if (value != 0) {
+      if (text.isNull()) text = Utf8View();
+      for (qint64 p = pos; p < std::min<qint64>(end, length); p += Utf8Length(text[p]))
+        forms.push_back(ByteForm{p, static_cast<quint16>(value)});
+    }
+    if (end <= pos) break;
+    pos = end;
+  }
+  return forms;
+}
+
+void EditorBox::MarkForms(const std::vector<ByteForm>& forms) {
+  if (forms.empty()) return;
+  const QByteArrayView text = Utf8View();
+  SendScintilla(SCI_SETINDICATORCURRENT, static_cast<unsigned long>(kFormIndicator));
+  for (const ByteForm& form : forms) {
+    if (form.offset >= text.size()) break;
+    SendScintilla(SCI_SETINDICATORVALUE, static_cast<unsigned long>(form.bytes));
+    SendScintilla(SCI_INDICATORFILLRANGE, static_cast<unsigned long>(form.offset),
+                  static_cast<long>(Utf8Length(text[form.offset])));
+  }
+}
+
+void EditorBox::SetAllBytes(const QByteArray& utf8, const std::vector<ByteForm>& forms) {
+  ReplaceBytes(0, ByteLength(), utf8);
+  MarkForms(forms);
+}
+
+void EditorBox::SetDocument(const DecodedText& document) {
+  SetAllBytes(document.utf8, document.forms);
+  SendScintilla(SCI_GOTOPOS, 0UL);
+}
+
+DecodedText EditorBox::Document() const {
+  return DecodedText{Utf8View().toByteArray(), Forms()};
+}
+
+void EditorBox::contextMenuEvent(QContextMenuEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  emit ContextMenuWanted(event->globalPos());
+  event->accept();
+}
+
+void EditorBox::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFileOf(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+    return;
+  }
+  QsciScintilla::dragEnterEvent(event);
+}
+
+void EditorBox::dragMoveEvent(QDragMoveEvent* event) {
+  if (!LocalFileOf(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+    return;
+  }
+  QsciScintilla::dragMoveEvent(event);
+}
+
+void EditorBox::dropEvent(QDropEvent* event) {
+  const QString path = LocalFileOf(event->mimeData());
+  if (!path.isEmpty()) {
+    event->acceptProposedAction();
+    emit FileDropped(path);
+    return;
+  }
+  QsciScintilla::dropEvent(event);
+}
+
+}  // namespace zel
