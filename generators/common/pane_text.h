@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace zel {
+
+// The generated blocks end their lines with "\r\n", as the control's program files do, but a
+// multi-line text box keeps its lines apart with "\n" and would turn a lone "\r" into a line
+// break of its own (every "\r\n" would become an empty line). These two conversions are the
+// only way a block goes into an output pane and comes back out of it.
+
+// The block as the pane shows it: every "\r\n", and any stray "\r", becomes "\n".
+QString BlockToPaneText(const QString& block);
+
+// The pane's text as a block: every line break ("\n", or a "\r\n" or "\r" that found its way
+// in) becomes "\r\n". BlockToPaneText followed by this gives back a "\r\n" block unchanged.
+QString PaneTextToBlock(const QString& pane_text);
+
+}  // namespace zel

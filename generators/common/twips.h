@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRect>
+
+namespace zel {
+
+// Dialog layouts are worked out in twips, the unit the control's panel software uses; on a
+// screen of 96 dots per inch a pixel is 15 twips.
+inline constexpr int kTwipsPerPixel = 15;
+
+// A length in twips as whole pixels (rounded to the nearest pixel).
+constexpr int TwipsToPixels(int twips) {
+  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+// A rectangle given in twips (left, top, width, height) as a pixel rectangle.
+constexpr QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+               TwipsToPixels(height));
+}
+
+}  // namespace zel
