@@ -93,9 +93,10 @@ PressResult ChangePress(SearchState& state, SearchTarget& target, bool from_top)
     result.from_top = false;
   }
   // The first press after opening or after running out only finds the occurrence to replace.
+  // An empty search text never held an occurrence, so there is nothing to replace.
   if (state.FirstPress) {
     state.FirstPress = false;
-  } else {
+  } else if (!state.FindText.isEmpty()) {
     ReplaceHit(state, target);
   }
   if (SearchNext(state, target)) {
