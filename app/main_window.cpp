@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
 #include <QLineEdit>
@@ -72,8 +73,19 @@ class StripButton : public QPushButton {
     option.text.clear();
     style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
     const QRect area = rect().adjusted(4, 2, -4, -2);
-    const QString caption = text().trimmed();
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    // Break only where the caption has blanks, never inside a word.
+    const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QFontMetrics metrics(font());
+    QStringList lines;
+    for (const QString& word : words) {
+      if (!lines.isEmpty() &&
+          metrics.horizontalAdvance(lines.last() + QLatin1Char(' ') + word) <= area.width())
+        lines.last() += QLatin1Char(' ') + word;
+      else
+        lines.append(word);
+    }
+    const QString caption = lines.join(QLatin1Char('\n'));
+    const int flags = Qt::AlignCenter;
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                    QPalette::ButtonText));
     painter.drawText(area, flags, caption);
@@ -372,7 +384,9 @@ void MainWindow::Shutdown() {
   WriteWindowSettings(settings_, !isMinimized());
 }
 
-void MainWindow::OpenAtStart(const QString& path) { document_->OpenNamedFile(path, false); }
+void MainWindow::OpenAtStart(const QString& path) {
+  document_->OpenNamedFile(QFileInfo(path).absoluteFilePath(), false);
+}
 
 void MainWindow::OpenDroppedFile(const QString& path) {
   document_->OpenNamedFile(path, true);

@@ -19,8 +19,11 @@ bool ReadProgramBytes(const QString& path, QByteArray* bytes) {
 bool WriteProgramBytes(const QString& path, const QByteArray& bytes) {
   const QFileInfo info(path);
   if (info.isDir()) return false;
-  // Replacing a read-only file by rename would succeed; the user protected it, so refuse.
-  if (info.exists() && !info.isWritable()) return false;
+  // Replacing a read-only file by rename would succeed; the user protected it, so refuse
+  // (also when the superuser could write it anyway).
+  constexpr QFile::Permissions kAnyWrite =
+      QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  if (info.exists() && (!info.isWritable() || !(info.permissions() & kAnyWrite))) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(bytes) != bytes.size()) {

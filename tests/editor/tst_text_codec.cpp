@@ -1,0 +1,163 @@
+// The code page 932 codec against the Windows-31J character map that the C library ships,
+// and the round trip of bytes that are no characters at all.
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "editor/text_codec.h"
+
+using namespace zel;
+
+namespace {
+
+struct CharmapEntry {
+  QByteArray bytes;
+  char32_t code = 0;
+  bool irreversible = false;  // a second byte form: decodes, but is not the encoder's choice
+};
+
+QList<CharmapEntry> LoadCharmap() {
+  QProcess gunzip;
+  gunzip.start(QStringLiteral("gzip"),
+               {QStringLiteral("-dc"), QStringLiteral("/usr/share/i18n/charmaps/WINDOWS-31J.gz")});
+  if (!gunzip.waitForFinished(30000) || gunzip.exitCode() != 0) return {};
+  static const QRegularExpression line(
+      QStringLiteral("^(%IRREVERSIBLE%)?<U([0-9A-F]{4,6})>\\s+((?:/x[0-9a-f]{2})+)\\s"));
+  QList<CharmapEntry> entries;
+  for (const QByteArray& raw : gunzip.readAllStandardOutput().split('\n')) {
+    const QRegularExpressionMatch m = line.match(QString::fromLatin1(raw));
+    if (!m.hasMatch()) continue;
+    CharmapEntry entry;
+    entry.irreversible = !m.captured(1).isEmpty();
+    entry.code = m.captured(2).toUInt(nullptr, 16);
+    const QStringList hex = m.captured(3).split(QStringLiteral("/x"), Qt::SkipEmptyParts);
+    for (const QString& h : hex) entry.bytes.append(static_cast<char>(h.toUInt(nullptr, 16)));
+    entries.append(entry);
+  }
+  return entries;
+}
+
+QByteArray Utf8Of(char32_t c) { return QString::fromUcs4(&c, 1).toUtf8(); }
+
+QByteArray RoundTrip(const QByteArray& bytes) {
+  const DecodedText text = Cp932().Decode(bytes);
+  const EncodeResult encoded = Cp932().Encode(text.utf8, text.forms);
+  return encoded.ok ? encoded.bytes : QByteArray("<encode failed>");
+}
+
+}  // namespace
+
+class TextCodecTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void EveryCharmapEntryBothWays() {
+    if (!QFile::exists(QStringLiteral("/usr/share/i18n/charmaps/WINDOWS-31J.gz")))
+      QSKIP("the Windows-31J charmap of the locales package is not installed");
+    const QList<CharmapEntry> entries = LoadCharmap();
+    QVERIFY2(entries.size() > 7000, "charmap not readable");
+    QSet<QByteArray> mapped;
+    int reversible = 0;
+    for (const CharmapEntry& entry : entries) {
+      mapped.insert(entry.bytes);
+      const DecodedText decoded = Cp932().Decode(entry.bytes);
+      if (decoded.utf8 != Utf8Of(entry.code))
+        QFAIL(qPrintable(QStringLiteral("decode of %1").arg(QString::fromLatin1(entry.bytes.toHex()))));
+      if (entry.irreversible) {
+        // Kept as a byte form, so that the file gets the same bytes back.
+        QCOMPARE(decoded.forms.size(), size_t(1));
+        QCOMPARE(Cp932().Encode(decoded.utf8, decoded.forms).bytes, entry.bytes);
+        QVERIFY(Cp932().Encode(decoded.utf8, {}).bytes != entry.bytes);
+      } else {
+        ++reversible;
+        QVERIFY(decoded.forms.empty());
+        const EncodeResult encoded = Cp932().Encode(Utf8Of(entry.code), {});
+        if (!encoded.ok || encoded.bytes != entry.bytes)
+          QFAIL(qPrintable(QStringLiteral("encode of U+%1").arg(uint(entry.code), 4, 16)));
+      }
+    }
+    QVERIFY(reversible > 7000);
+    // Every two-byte sequence the map does not list is no character: it must come back as
+    // the same bytes all the same.
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        QByteArray pair;
+        pair.append(static_cast<char>(lead));
+        pair.append(static_cast<char>(trail));
+        if (mapped.contains(pair)) continue;
+        if (RoundTrip(pair) != pair)
+          QFAIL(qPrintable(QStringLiteral("round trip of %1").arg(QString::fromLatin1(pair.toHex()))));
+      }
+    }
+  }
+
+  void BytesThatAreNoCharacters_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::newRow("undefined single bytes") << QByteArray("\x80\xa0\xfd\xfe\xff", 5)
+                                            << QByteArray("\xef\x9e\x80\xef\x9e\xa0\xef\x9f\xbd"
+                                                          "\xef\x9f\xbe\xef\x9f\xbf");
+    QTest::newRow("trailing lead byte") << QByteArray("A\x82", 2) << QByteArray("A\xef\x9e\x82");
+    QTest::newRow("lead byte before a blank")
+        << QByteArray("\x82 B", 3) << QByteArray("\xef\x9e\x82 B");
+    QTest::newRow("lead byte before a line end")
+        << QByteArray("\x88\r\n", 3) << QByteArray("\xef\x9e\x88\r\n");
+    QTest::newRow("NUL and control bytes")
+        << QByteArray("a\0b\x1a", 4) << QByteArray("a\0b\x1a", 4);
+    QTest::newRow("half-width katakana") << QByteArray("\xb1\xdf") << QByteArray("\xef\xbd\xb1\xef\xbe\x9f");
+    QTest::newRow("backslash and tilde stay ASCII") << QByteArray("\\~") << QByteArray("\\~");
+  }
+  void BytesThatAreNoCharacters() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, utf8);
+    QCOMPARE(Cp932().Decode(bytes).utf8, utf8);
+    QCOMPARE(RoundTrip(bytes), bytes);
+  }
+
+  void RandomBytesRoundTrip() {
+    QRandomGenerator random(932);
+    for (int round = 0; round < 50; ++round) {
+      QByteArray bytes(4096, Qt::Uninitialized);
+      for (char& b : bytes) b = static_cast<char>(random.bounded(256));
+      QCOMPARE(RoundTrip(bytes), bytes);
+    }
+  }
+
+  void SecondFormsSurviveAmongOtherText() {
+    // ED 40 and FA 5C are one character; so are 87 9A, FA 5B and 81 E6 (the encoder's).
+    const QByteArray bytes("N001 (\xed\x40\xfa\x5c)\r\n\x87\x9a\xfa\x5b\x81\xe6\r\n", 20);
+    const DecodedText text = Cp932().Decode(bytes);
+    QCOMPARE(text.forms.size(), size_t(3));
+    QCOMPARE(Cp932().Encode(text.utf8, text.forms).bytes, bytes);
+    // A form whose character was replaced no longer applies: the new character gets the
+    // encoder's bytes.
+    QByteArray edited = text.utf8;
+    const qint64 at = text.forms.front().offset;
+    edited.replace(at, 3, QByteArray("\xe4\xba\x9c"));  // 亜
+    QCOMPARE(Cp932().Encode(edited, text.forms).bytes,
+             QByteArray("N001 (\x88\x9f\xfa\x5c)\r\n\x87\x9a\xfa\x5b\x81\xe6\r\n", 20));
+  }
+
+  void UnrepresentableCharacterIsReported_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("offset");
+    QTest::addColumn<uint>("code");
+    QTest::newRow("emoji") << QStringLiteral("G01 X10\r\n(😀)") << qint64(10) << 0x1F600u;
+    QTest::newRow("accented letter") << QStringLiteral("é") << qint64(0) << 0xE9u;
+    QTest::newRow("korean after kanji") << QStringLiteral("漢한") << qint64(3) << 0xD55Cu;
+  }
+  void UnrepresentableCharacterIsReported() {
+    QFETCH(QString, text);
+    QFETCH(qint64, offset);
+    QFETCH(uint, code);
+    const EncodeResult result = Cp932().Encode(text.toUtf8(), {});
+    QVERIFY(!result.ok);
+    QCOMPARE(result.bad_offset, offset);
+    QCOMPARE(uint(result.bad_char), code);
+  }
+};
+
+QTEST_GUILESS_MAIN(TextCodecTest)
+#include "tst_text_codec.moc"
