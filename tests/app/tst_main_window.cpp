@@ -1,0 +1,591 @@
+// The main window as the user drives it: start-up and shutdown with the settings, the
+// document commands with their questions, the edit commands with the one-step undo, the
+// graphic skeleton and the generator hand-off.
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "app/about_dialog.h"
+#include "app/main_window.h"
+#include "editor/editor_box.h"
+#include "editor/graphic_skeleton.h"
+#include "editor/program_document.h"
+#include "tests/support/test_support.h"
+
+using namespace zel;
+using namespace zel::test;
+
+namespace {
+
+QSettings Store() {
+  return QSettings(QStringLiteral("ZEL_Editor"), QStringLiteral("ZEL_Editor"));
+}
+
+void ClearSettings() {
+  QSettings store = Store();
+  store.clear();
+}
+
+QString Setting(const char* key) {
+  QSettings store = Store();
+  return store.value(QStringLiteral("Settings/") + QString::fromUtf8(key)).toString();
+}
+
+// A main window with scripted prompts, dialogs and machine.
+struct Fixture {
+  RecordingPrompts prompts;
+  ScriptedFileDialogs dialogs;
+  FakePlatform platform;
+  std::unique_ptr<MainWindow> window;
+
+  MainWindow& Open() {
+    window = std::make_unique<MainWindow>(
+        MainWindowContext{prompts, dialogs, platform, Cp932()});
+    return *window;
+  }
+  EditorBox& Box() { return window->Editor(); }
+  ProgramDocument& Doc() { return window->Document(); }
+  QString Text() { return QString::fromUtf8(Box().Utf8View()); }
+  void SetText(const QString& text) {
+    Box().SetDocument(DecodedText{text.toUtf8(), {}});
+  }
+  QAction* Action(const QString& name) {
+    auto* action = window->findChild<QAction*>(name);
+    if (!action) qFatal("no action %s", qPrintable(name));
+    return action;
+  }
+  QString NameBox() { return window->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(); }
+};
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { IsolateSettings(); }
+  void init() { ClearSettings(); }
+
+  void FirstStartAndShutdown() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    QCOMPARE(w.windowTitle(), QStringLiteral("ZEL_Editor Ver.1.2"));
+    QCOMPARE(w.pos(), QPoint(0, 0));
+    QCOMPARE(w.width(), 960);
+    QCOMPARE(w.OpenPath(), QStringLiteral("C:\\"));
+    QCOMPARE(f.Doc().CurrentFileName(), QString());
+    QVERIFY(!f.Doc().Modified());
+    QVERIFY(!f.Action(QStringLiteral("mnuEditUndo"))->isEnabled());
+    QVERIFY(!f.Action(QStringLiteral("元に戻す"))->isEnabled());
+    QVERIFY(f.Action(QStringLiteral("mnuEditPaste"))->isEnabled());
+    const QStringList captions = {QStringLiteral("O番号挿入"), QStringLiteral("   チャック   心押し"),
+                                  QStringLiteral("工具登録"),  QStringLiteral("素材側面"),
+                                  QStringLiteral("素材正面"),  QString(),
+                                  QString(),                   QStringLiteral("終了")};
+    for (int i = 0; i < 8; ++i)
+      QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("Command1(%1)").arg(i))->text(),
+               captions[i]);
+    // The buttons stand in one row under the editor box.
+    auto* first = w.findChild<QPushButton*>(QStringLiteral("Command1(0)"));
+    auto* last = w.findChild<QPushButton*>(QStringLiteral("Command1(7)"));
+    QCOMPARE(first->y(), f.Box().geometry().bottom() + 3);
+    w.show();
+    QVERIFY(last->geometry().right() < w.centralWidget()->width());
+    QVERIFY(w.close());
+    QCOMPARE(Setting("MainLeft"), QStringLiteral("0"));
+    QCOMPARE(Setting("MainTop"), QStringLiteral("0"));
+    QCOMPARE(Setting("OpenPathName"), QStringLiteral("C:\\"));
+  }
+
+  void StoredPositionAndFolder_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("numbers") << "1650" << "900" << QPoint(110, 60);
+    QTest::newRow("not numbers count as 0") << "abc" << "" << QPoint(0, 0);
+  }
+  void StoredPositionAndFolder() {
+    QFETCH(QString, left);
+    QFETCH(QString, top);
+    QFETCH(QPoint, position);
+    {
+      QSettings store = Store();
+      store.setValue(QStringLiteral("Settings/MainLeft"), left);
+      store.setValue(QStringLiteral("Settings/MainTop"), top);
+      store.setValue(QStringLiteral("Settings/OpenPathName"), QStringLiteral("/work/progs/"));
+    }
+    Fixture f;
+    MainWindow& w = f.Open();
+    QCOMPARE(w.pos(), position);
+    QCOMPARE(w.OpenPath(), QStringLiteral("/work/progs/"));
+    f.dialogs.open_answers << QString();
+    f.Doc().Open();
+    QCOMPARE(f.dialogs.open_folders, QStringList{QStringLiteral("/work/progs/")});
+  }
+
+  void StartOnTheControl() {
+    {
+      QSettings store = Store();
+      store.setValue(QStringLiteral("Settings/OpenPathName"), QStringLiteral("C:\\TEMP\\"));
+    }
+    Fixture f;
+    f.platform.control = true;
+    f.platform.screen_height = 768;
+    MainWindow& w = f.Open();
+    // Bottom edge: screen height − 9900 twips + 30 twips, in pixels.
+    QCOMPARE(w.pos(), QPoint(0, qRound((768 * 15 - 9900 + 30) / 15.0)));
+    QCOMPARE(w.OpenPath(), QStringLiteral("D:\\MD1\\"));
+    w.show();
+    w.close();
+    QCOMPARE(Setting("OpenPathName"), QStringLiteral("D:\\MD1\\"));
+  }
+
+  void MinimisedExitKeepsPosition() {
+    {
+      QSettings store = Store();
+      store.setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("1650"));
+      store.setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("750"));
+    }
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.showMinimized();
+    w.move(300, 300);
+    w.close();
+    QCOMPARE(Setting("MainLeft"), QStringLiteral("1650"));
+    QCOMPARE(Setting("MainTop"), QStringLiteral("750"));
+    QCOMPARE(Setting("OpenPathName"), QStringLiteral("C:\\"));
+  }
+
+  void DiscardQuestions_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("default_yes");
+    QTest::newRow("new") << "new" << "データが変更されていますが新規にしますか ?" << "ZEL_Editor"
+                         << false;
+    QTest::newRow("open") << "open" << "データが変更されていますが開きますか ?" << "ZEL Editor"
+                          << true;
+    QTest::newRow("exit command") << "exit" << "データが変更されていますが終了しますか ?"
+                                  << "ZEL_Editor" << false;
+    QTest::newRow("close box") << "close" << "データが変更されていますが終了しますか ?"
+                               << "ZEL_Editor" << false;
+  }
+  void DiscardQuestions() {
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    QFETCH(bool, default_yes);
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    f.Doc().SaveAs();  // cancelled: no name
+    f.Box().SetCaret(0);
+    f.Box().ReplaceSelection(QStringLiteral("G00"));
+    QVERIFY(f.Doc().Modified());
+    f.prompts.Script({PromptAnswer::kNo});
+    if (command == QStringLiteral("new")) f.Doc().New();
+    if (command == QStringLiteral("open")) f.Doc().Open();
+    if (command == QStringLiteral("exit")) w.mnuFileExit_Click();
+    if (command == QStringLiteral("close")) QVERIFY(!w.close());
+    QCOMPARE(f.prompts.requests.size(), 1);
+    const PromptRequest& asked = f.prompts.requests.first();
+    QCOMPARE(asked.text, text);
+    QCOMPARE(asked.title, title);
+    QCOMPARE(asked.icon, PromptIcon::kWarning);
+    QCOMPARE(asked.buttons, PromptButtons::kYesNo);
+    QCOMPARE(asked.default_button, default_yes ? PromptAnswer::kYes : PromptAnswer::kNo);
+    // No changes nothing: the program runs on with its text.
+    QVERIFY(w.isVisible());
+    QCOMPARE(f.Text(), QStringLiteral("G00"));
+    QVERIFY(f.Doc().Modified());
+    QVERIFY(f.dialogs.open_folders.isEmpty());
+  }
+
+  void NoQuestionWithoutChanges() {
+    Fixture f;
+    f.Open();
+    f.Doc().New();
+    f.dialogs.open_answers << QString();
+    f.Doc().Open();
+    QVERIFY(f.prompts.requests.isEmpty());
+    QVERIFY(f.window->close());
+    QVERIFY(f.prompts.requests.isEmpty());
+  }
+
+  void NewEmptiesDocument() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("A.MIN"));
+    WriteBytes(path, "G00\r\n");
+    Fixture f;
+    f.Open();
+    QVERIFY(f.Doc().OpenNamedFile(path, false));
+    f.Box().ReplaceSelection(QStringLiteral("X"));
+    f.prompts.Script({PromptAnswer::kYes});
+    f.Doc().New();
+    QCOMPARE(f.Text(), QString());
+    QCOMPARE(f.Doc().CurrentFileName(), QString());
+    QCOMPARE(f.NameBox(), QString());
+    QVERIFY(!f.Doc().Modified());
+  }
+
+  void OpenKeepsFileExactly() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("prog.MIN"));
+    // Mixed line ends, no final line end, a second byte form and a byte that is no
+    // character.
+    const QByteArray bytes("(\x8a\x4f\x8c\x61)\r\nG00\nX1\rZ\xed\x40\x80\r\nM02", 24);
+    WriteBytes(path, bytes);
+    Fixture f;
+    f.Open();
+    f.Box().ReplaceSelection(QStringLiteral("typed"));
+    f.prompts.Script({PromptAnswer::kYes});
+    f.dialogs.open_answers << path;
+    f.Doc().Open();
+    QCOMPARE(f.Text(), QStringLiteral("(外径)\r\nG00\nX1\rZ纊") + QChar(0xF780) +
+                           QStringLiteral("\r\nM02"));
+    QCOMPARE(f.Doc().CurrentFileName(), path);  // case kept on a case-sensitive system
+    QCOMPARE(f.NameBox(), path);
+    QVERIFY(!f.Doc().Modified());
+    QVERIFY(!f.Action(QStringLiteral("mnuEditUndo"))->isEnabled());
+    QCOMPARE(QString::fromUtf8(f.Doc().Undo().text.utf8), f.Text());
+    // Edit the second line only, save: everything else comes back byte for byte.
+    f.Box().Select(6, 3);
+    f.Box().ReplaceSelection(QStringLiteral("G01"));
+    f.Doc().Save();
+    QVERIFY(!f.Doc().Modified());
+    QByteArray expected = bytes;
+    expected.replace(8, 3, "G01");
+    QCOMPARE(ReadBytes(path), expected);
+  }
+
+  void FailedReadKeepsDocument() {
+    QTemporaryDir dir;
+    Fixture f;
+    f.Open();
+    const QString kept = dir.filePath(QStringLiteral("KEPT.MIN"));
+    WriteBytes(kept, "G00\r\n");
+    QVERIFY(f.Doc().OpenNamedFile(kept, false));
+    f.Box().ReplaceSelection(QStringLiteral("N1 "));
+    f.prompts.Script({PromptAnswer::kYes});
+    f.dialogs.open_answers << dir.path();  // a folder cannot be read
+    f.Doc().Open();
+    QCOMPARE(f.prompts.requests.last().text, dir.path() + QStringLiteral(" ファイルが開けません."));
+    QCOMPARE(f.prompts.requests.last().title, QStringLiteral("ZEL_Editor"));
+    QCOMPARE(f.prompts.requests.last().icon, PromptIcon::kNone);
+    QCOMPARE(f.Text(), QStringLiteral("N1 G00\r\n"));
+    QCOMPARE(f.Doc().CurrentFileName(), kept);
+    QCOMPARE(f.NameBox(), kept);
+    QVERIFY(f.Doc().Modified());
+    QVERIFY(f.Action(QStringLiteral("mnuEditUndo"))->isEnabled());
+  }
+
+  void OpenCancelledLosesOnlyTheName() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("A.MIN"));
+    WriteBytes(path, "G00");
+    Fixture f;
+    f.Open();
+    QVERIFY(f.Doc().OpenNamedFile(path, false));
+    f.Box().ReplaceSelection(QStringLiteral("X"));
+    f.prompts.Script({PromptAnswer::kYes});
+    f.dialogs.open_answers << QString();
+    f.Doc().Open();
+    QCOMPARE(f.Text(), QStringLiteral("XG00"));
+    QVERIFY(f.Doc().Modified());
+    QCOMPARE(f.Doc().CurrentFileName(), QString());
+    QCOMPARE(f.NameBox(), path);
+  }
+
+  void SaveAndSaveAsNames() {
+    QTemporaryDir dir;
+    Fixture f;
+    f.Open();
+    f.SetText(QStringLiteral("G00\r\n"));
+    // Save without a name runs Save As; a cancelled dialog changes nothing.
+    f.Doc().Save();
+    QCOMPARE(f.dialogs.save_folders.size(), 1);
+    QVERIFY(f.Doc().Modified());
+    QCOMPARE(f.NameBox(), QString());
+    f.dialogs.save_answers << dir.filePath(QStringLiteral("prog"));
+    f.Doc().Save();
+    const QString saved = dir.filePath(QStringLiteral("PROG.MIN"));
+    QCOMPARE(f.Doc().CurrentFileName(), saved);
+    QCOMPARE(f.NameBox(), saved);
+    QVERIFY(!f.Doc().Modified());
+    QCOMPARE(ReadBytes(saved), QByteArray("G00\r\n"));  // no line end added
+    // Save As cancelled on a named document: the next Save asks for a name again.
+    f.Doc().SaveAs();
+    QCOMPARE(f.Doc().CurrentFileName(), QString());
+    QCOMPARE(f.NameBox(), saved);
+    f.Doc().Save();
+    QCOMPARE(f.dialogs.save_folders.size(), 4);
+  }
+
+  void UnrepresentableCharacterRefusesSave() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("A.MIN"));
+    WriteBytes(path, "old\r\n");
+    Fixture f;
+    f.Open();
+    QVERIFY(f.Doc().OpenNamedFile(path, false));
+    f.Box().SetCaret(5);
+    f.Box().ReplaceSelection(QStringLiteral("G00\r\n(😀)"));
+    f.Doc().Save();
+    QCOMPARE(ReadBytes(path), QByteArray("old\r\n"));
+    QVERIFY(f.Doc().Modified());
+    const QString message = f.prompts.requests.last().text;
+    QVERIFY2(message.startsWith(QStringLiteral("保存が出来ません。\n3 行目")), qPrintable(message));
+    QVERIFY(message.contains(QStringLiteral("😀")));
+  }
+
+  void FailedWriteKeepsModified() {
+    QTemporaryDir dir;
+    Fixture f;
+    f.Open();
+    f.SetText(QStringLiteral("G00"));
+    f.dialogs.save_answers << dir.filePath(QStringLiteral("no/such/folder/x"));
+    f.Doc().SaveAs();
+    QCOMPARE(f.prompts.requests.last().text, QStringLiteral("保存が出来ません。"));
+    QVERIFY(f.Doc().Modified());
+    QCOMPARE(f.NameBox(), dir.filePath(QStringLiteral("no/such/folder/X.MIN")));
+  }
+
+  void UndoAfterTyping() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    f.Box().setFocus();
+    QTest::keyClicks(&f.Box(), "G01");
+    QCOMPARE(f.Text(), QStringLiteral("G01"));
+    QVERIFY(f.Doc().Modified());
+    QVERIFY(f.Action(QStringLiteral("mnuEditUndo"))->isEnabled());
+    QVERIFY(f.Action(QStringLiteral("元に戻す"))->isEnabled());
+    QGuiApplication::clipboard()->setText(QStringLiteral("on the clipboard"));
+    f.Action(QStringLiteral("mnuEditUndo"))->trigger();
+    QCOMPARE(f.Text(), QString());
+    QCOMPARE(f.Box().SelectionStart(), qint64(0));
+    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    QVERIFY(!f.Action(QStringLiteral("mnuEditUndo"))->isEnabled());
+    QVERIFY(!f.Action(QStringLiteral("元に戻す"))->isEnabled());
+    // After a change Undo brings the same snapshot back once more.
+    QTest::keyClicks(&f.Box(), "X");
+    f.Action(QStringLiteral("元に戻す"))->trigger();
+    QCOMPARE(f.Text(), QString());
+  }
+
+  void UndoAfterOpenUsesStoredCaret() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("A.MIN"));
+    WriteBytes(path, "N1\r\nN2");
+    Fixture f;
+    f.Open();
+    f.SetText(QStringLiteral("a long text before the skeleton"));
+    f.Box().SetCaret(20);
+    w_ONumber(f);  // stores caret 20
+    f.prompts.Script({PromptAnswer::kYes});
+    QVERIFY(f.Doc().OpenNamedFile(path, true));
+    f.Box().SetCaret(6);
+    f.Box().ReplaceSelection(QStringLiteral("X"));
+    f.Doc().UndoCommand();
+    QCOMPARE(f.Text(), QStringLiteral("N1\r\nN2"));
+    QCOMPARE(f.Box().SelectionStart(), qint64(6));  // 20 lies beyond the end
+  }
+
+  void CutCopyPaste() {
+    Fixture f;
+    f.Open();
+    f.SetText(QStringLiteral("G00 X1"));
+    // Cut with nothing selected.
+    f.Box().SetCaret(3);
+    f.Doc().Cut();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    QCOMPARE(f.Text(), QStringLiteral("G00 X1"));
+    QVERIFY(f.Action(QStringLiteral("mnuEditUndo"))->isEnabled());
+    QCOMPARE(QString::fromUtf8(f.Doc().Undo().text.utf8), QStringLiteral("G00 X1"));
+    // Cut a selection, paste it elsewhere, undo the paste.
+    f.Box().Select(0, 4);
+    f.Doc().Cut();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("G00 "));
+    QCOMPARE(f.Text(), QStringLiteral("X1"));
+    f.Box().SetCaret(2);
+    f.Doc().Paste();
+    QCOMPARE(f.Text(), QStringLiteral("X1G00 "));
+    QCOMPARE(f.Box().SelectionStart(), qint64(6));
+    f.Doc().UndoCommand();
+    QCOMPARE(f.Text(), QStringLiteral("X1"));
+    // Undo emptied the clipboard: Paste now only deletes the selection, and Undo brings
+    // it back.
+    f.Box().Select(0, 1);
+    f.Doc().Paste();
+    QCOMPARE(f.Text(), QStringLiteral("1"));
+    f.Doc().UndoCommand();
+    QCOMPARE(f.Text(), QStringLiteral("X1"));
+    // Pasted lines get the control's line ends.
+    QGuiApplication::clipboard()->setText(QStringLiteral("A\nB\rC\r\n"));
+    f.Box().SetCaret(0);
+    f.Doc().Paste();
+    QCOMPARE(f.Text(), QStringLiteral("A\r\nB\r\nC\r\nX1"));
+  }
+
+  void AllCopyOfLongText() {
+    Fixture f;
+    f.Open();
+    QString text;
+    for (int i = 0; i < 5000; ++i) text += QStringLiteral("N%1 G01 X1.5 (加工)\r\n").arg(i);
+    QVERIFY(text.size() > 32767);
+    f.SetText(text);
+    f.Box().SetCaret(10);
+    f.Action(QStringLiteral("mnuEditAllCopy"))->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    QCOMPARE(f.Box().SelectionStart(), qint64(0));
+    QCOMPARE(f.Box().SelectionLength(), qint64(text.size()));
+  }
+
+  void KeysReachTheProgramsCommands() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    f.SetText(QStringLiteral("G00 X1"));
+    f.Box().setFocus();
+    QTest::keyClick(&f.Box(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("G00 X1"));
+    QTest::keyClick(&f.Box(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(f.Text(), QString());
+    QCOMPARE(QString::fromUtf8(f.Doc().Undo().text.utf8), QStringLiteral("G00 X1"));
+    QTest::keyClick(&f.Box(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&f.Box(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(f.Text(), QStringLiteral("G00 X1G00 X1"));
+    // Scintilla's own undo is not reachable.
+    QTest::keyClick(&f.Box(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.Text(), QStringLiteral("G00 X1G00 X1"));
+  }
+
+  void ContextMenuIsTheEditMenu() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* edit = w.findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            f.Box().viewport()->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(f.Box().viewport(), &event);
+    QTRY_VERIFY(edit->isVisible());
+    edit->close();
+  }
+
+  void Skeleton_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("start");
+    QTest::addColumn<qint64>("length");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("empty program") << "" << qint64(0) << qint64(0) << kGraphicSkeleton;
+    QTest::newRow("over a selection") << "N1\r\nXXXX\r\nN2" << qint64(4) << qint64(4)
+                                      << "N1\r\n" + kGraphicSkeleton + "\r\nN2";
+    QTest::newRow("middle of a line") << "G00 X1" << qint64(4) << qint64(0)
+                                      << "G00 " + kGraphicSkeleton + "X1";
+  }
+  void Skeleton() {
+    QFETCH(QString, text);
+    QFETCH(qint64, start);
+    QFETCH(qint64, length);
+    QFETCH(QString, result);
+    QCOMPARE(kGraphicSkeleton.size(), 87);
+    Fixture f;
+    MainWindow& w = f.Open();
+    f.SetText(text);
+    f.Box().Select(start, length);
+    w.Command1_Click(0);
+    QCOMPARE(f.Text(), result);
+    QCOMPARE(f.Box().SelectionStart(), start + 52);
+    QCOMPARE(f.Box().SelectionLength(), qint64(0));
+    QVERIFY(f.Doc().Modified());
+    f.Action(QStringLiteral("mnuEditUndo"))->trigger();
+    QCOMPARE(f.Text(), text);
+    QCOMPARE(f.Box().SelectionStart(), start);
+  }
+
+  void GeneratorHandOff() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    f.SetText(QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n"));
+    f.Box().SetCaret(6);
+    auto transfer = [](const QString& block) {
+      return [block](const GeneratorContext& context, QWidget*) {
+        context.sink.InsertBlock(block);
+      };
+    };
+    w.RunGenerator(transfer(QStringLiteral("NOEX A=1\r\n")));
+    w.RunGenerator(transfer(QStringLiteral("NOEX B=2\r\n")));
+    QCOMPARE(f.Text(), QStringLiteral("OZEL\r\nNOEX A=1\r\nNOEX B=2\r\n\r\nN000 DRAW\r\n"));
+    QCOMPARE(f.Box().SelectionStart(), qint64(26));
+    QVERIFY(f.Action(QStringLiteral("mnuEditUndo"))->isEnabled());
+    // Undo goes back to just before the second dialog.
+    f.Doc().UndoCommand();
+    QCOMPARE(f.Text(), QStringLiteral("OZEL\r\nNOEX A=1\r\n\r\nN000 DRAW\r\n"));
+    QCOMPARE(f.Box().SelectionStart(), qint64(16));
+    // A cancelled dialog changes neither text nor flag, but takes the snapshot anew.
+    f.Doc().Save();  // cancelled save dialog
+    f.SetText(QStringLiteral("X"));
+    const bool modified = f.Doc().Modified();
+    w.RunGenerator([](const GeneratorContext&, QWidget*) {});
+    QCOMPARE(f.Text(), QStringLiteral("X"));
+    QCOMPARE(f.Doc().Modified(), modified);
+    QCOMPARE(QString::fromUtf8(f.Doc().Undo().text.utf8), QStringLiteral("X"));
+    QCOMPARE(f.Box().hasFocus() || !w.isVisible(), true);
+  }
+
+  void EmptyButtonsOnlyReturnFocus() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    f.SetText(QStringLiteral("G00"));
+    for (int i : {5, 6}) {
+      auto* button = w.findChild<QPushButton*>(QStringLiteral("Command1(%1)").arg(i));
+      button->setFocus();
+      QTest::mouseClick(button, Qt::LeftButton);
+      QCOMPARE(f.Text(), QStringLiteral("G00"));
+      QVERIFY(f.Box().hasFocus());
+    }
+  }
+
+  void VersionWindow() {
+    AboutDialog about;
+    QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
+    QCOMPARE(about.windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 ZEL_Editor"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(),
+             QStringLiteral("ZEL_Editor"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Ver. 1.2.0"));
+    about.show();
+    QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QVERIFY(!about.isVisible());
+  }
+
+ private:
+  static void w_ONumber(Fixture& f) { f.window->ONumber_Click(); }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
