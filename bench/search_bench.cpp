@@ -67,7 +67,8 @@ qint64 StatusKb(const char* key) {
   QFile status(QStringLiteral("/proc/self/status"));
   if (!status.open(QIODevice::ReadOnly)) return -1;
   for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith(key)) return line.mid(qstrlen(key)).trimmed().split(' ').first().toLongLong();
+    if (line.startsWith(key))
+      return line.mid(qstrlen(key)).trimmed().split(' ').first().toLongLong();
   }
   return -1;
 }
@@ -160,9 +161,10 @@ int main(int argc, char** argv) {
               qPrintable(prompts.last), all_ms);
   if (!peak_reset) std::printf("(could not reset the peak; the figure below is the run's peak)\n");
   const double extra_mb = (peak_kb - rss_before_kb) / 1024.0;
-  std::printf("peak memory of 全て変更 beyond the open document: %.1f MB = %.2f x the document "
-              "(target <= 3 x)\n",
-              extra_mb, extra_mb * 1024 * 1024 / document_bytes);
-  return prompts.last == QString::number(kOccurrences) + QStringLiteral(" 回 変更しました。") ? 0
-                                                                                           : 1;
+  std::printf(
+      "peak memory of 全て変更 beyond the open document: %.1f MB = %.2f x the document "
+      "(target <= 3 x)\n",
+      extra_mb, extra_mb * 1024 * 1024 / document_bytes);
+  const QString expected = QString::number(kOccurrences) + QStringLiteral(" 回 変更しました。");
+  return prompts.last == expected ? 0 : 1;
 }

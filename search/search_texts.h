@@ -35,7 +35,8 @@ inline const QString kCloseButton = QStringLiteral("閉じる");
 // Messages of the replace dialog.
 inline const QString kReplaceMessageCaption = QStringLiteral("置き換え");
 inline const QString kChangedCountChange = QStringLiteral(" 回　変更しました。");  // "変　更"
-inline const QString kChangedCountAll = QStringLiteral(" 回 変更しました。");  // "全て変更", "スキップ"
+inline const QString kChangedCountAll =
+    QStringLiteral(" 回 変更しました。");  // "全て変更", "スキップ"
 inline const QString kNotFoundReplace = QStringLiteral(" 見つかりませんでした。");
 
 }  // namespace zel::search_texts

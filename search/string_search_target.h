@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 #include "search/search_target.h"
 
 namespace zel {
 
-// A search target over a plain string with its own selection, for code that searches a text
-// outside the editor box. It keeps the same contract as the editor box and counts the changes
-// of its text, so that "one change of the program text" can be checked.
+// The editor box's search contract over a plain string with its own selection. The engine and
+// the dialogs are checked on it, and the editor box is compared with it; it counts the changes
+// of its text, so that "one change of the program text" can be checked too.
 class StringSearchTarget : public SearchTarget {
  public:
   explicit StringSearchTarget(QString text = QString()) : text_(std::move(text)) {}

@@ -65,19 +65,16 @@ class TestSearchDialogs : public QObject {
   void OpeningFindWithoutSelectionKeepsTheSearchText();
   void FindHitClosesTheDialog();
   void FindNotFoundStaysOpenAndChecksTheBox();
-  void FindFromTopWithTheCaretAtTheEnd();
   void EnterInTheFindFieldSearches();
   void CancelKeepsTheState();
   void FindThenF3OverOverlappingHits();
   void F3ChecksTheOpenDialogsBox();
-  void F3WithoutSearchTextReportsTheEmptyText();
 
   void ReplaceDialogControls();
   void ReplaceDialogLayoutAndTabOrder();
   void ReplaceButtonsFollowTheSearchField();
   void OpeningReplaceWithSelection();
   void ChangeThreeTimes();
-  void SkipThenChange();
   void AllChangeFromTheTop();
   void ReplaceNotFoundMessages_data();
   void ReplaceNotFoundMessages();
@@ -174,16 +171,6 @@ void TestSearchDialogs::FindNotFoundStaysOpenAndChecksTheBox() {
   QCOMPARE(main.editor_focus_calls, 0);
 }
 
-void TestSearchDialogs::FindFromTopWithTheCaretAtTheEnd() {
-  MainWindow main("G01 X1 G01 X2");
-  main.target.Select(main.target.Length(), 0);
-  main.commands.State().SearchPos = main.target.Length();
-  FindDialog* dialog = main.OpenFind();
-  Child<QLineEdit>(dialog, "txtFind")->setText("G01");
-  Click(dialog, "NextFind");
-  QCOMPARE(main.target.SelectionStart(), 0);
-}
-
 void TestSearchDialogs::EnterInTheFindFieldSearches() {
   MainWindow main("A B A");
   FindDialog* dialog = main.OpenFind();
@@ -238,15 +225,6 @@ void TestSearchDialogs::F3ChecksTheOpenDialogsBox() {
   QCOMPARE(main.LastMessage(), QString("\"X9\"は見つかりませんでした。"));
   QVERIFY(box->isChecked());
   QVERIFY(dialog->isVisible());
-}
-
-void TestSearchDialogs::F3WithoutSearchTextReportsTheEmptyText() {
-  MainWindow main("G01 X1");
-  main.target.Select(1, 0);
-  main.commands.FindNext();
-  QCOMPARE(main.LastMessage(), QString("\"\"は見つかりませんでした。"));
-  QCOMPARE(main.target.SelectionStart(), 1);
-  QCOMPARE(main.target.SelectionLength(), 0);
 }
 
 void TestSearchDialogs::ReplaceDialogControls() {
@@ -369,31 +347,6 @@ void TestSearchDialogs::ChangeThreeTimes() {
   QVERIFY(box->isChecked());
   QVERIFY(main.commands.State().FirstPress);
   QVERIFY(dialog.isVisible());
-}
-
-void TestSearchDialogs::SkipThenChange() {
-  MainWindow main("A1 A2 A3");
-  ReplaceDialog dialog(&main.window, main.commands.State(), main.target, main.prompts);
-  dialog.show();
-  Child<QLineEdit>(&dialog, "txtFind")->setText("A");
-  Child<QLineEdit>(&dialog, "txtReplace")->setText("B");
-  auto* box = Child<QCheckBox>(&dialog, "Check1");
-  Click(&dialog, "NextFind");
-  QCOMPARE(main.target.SelectionStart(), 0);
-  QVERIFY(!box->isChecked());
-  Click(&dialog, "Change");
-  QCOMPARE(main.target.Text(), QString("A1 A2 A3"));
-  QCOMPARE(main.target.SelectionStart(), 3);
-  Click(&dialog, "Change");
-  Click(&dialog, "Change");
-  QCOMPARE(main.target.Text(), QString("A1 B2 B3"));
-  QCOMPARE(main.LastMessage(), QString("2 回　変更しました。"));
-  // "スキップ" running out reports with the ordinary blank and leaves the box alone.
-  box->setChecked(false);
-  main.commands.State().SearchPos = 8;
-  Click(&dialog, "NextFind");
-  QCOMPARE(main.LastMessage(), QString("\"A\" 見つかりませんでした。"));
-  QVERIFY(!box->isChecked());
 }
 
 void TestSearchDialogs::AllChangeFromTheTop() {

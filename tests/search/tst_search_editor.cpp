@@ -97,8 +97,7 @@ void TestSearchEditor::SameAsOverAPlainString_data() {
 
   const QString program =
       "(ﾁｬｯｸ 爪)\r\nN001 G00 X100.\r\nN002 G01 Ｚ-5.\r\nN003 G01 X50.\r\nM30\r\n";
-  QTest::newRow("find and F3 to the count")
-      << program << QStringList{"find:G01", "F3", "F3"};
+  QTest::newRow("find and F3 to the count") << program << QStringList{"find:G01", "F3", "F3"};
   QTest::newRow("not found, exact case") << program << QStringList{"find:g01", "F3"};
   QTest::newRow("full width") << program << QStringList{"find:Ｚ", "F3"};
   QTest::newRow("line end in the search text")
@@ -121,8 +120,7 @@ void TestSearchEditor::SameAsOverAPlainString_data() {
   QTest::newRow("all empty replacement") << program << QStringList{"replace:.||AllChange"};
   QTest::newRow("all from the selection")
       << program << QStringList{"select:30,3", "replace:N00|n|AllChange|keep"};
-  QTest::newRow("change then all")
-      << program << QStringList{"replace:X|x|Change+Change+AllChange"};
+  QTest::newRow("change then all") << program << QStringList{"replace:X|x|Change+Change+AllChange"};
 }
 
 void TestSearchEditor::SameAsOverAPlainString() {

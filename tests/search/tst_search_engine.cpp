@@ -70,21 +70,30 @@ void TestSearchEngine::SearchNextMatchesExactly_data() {
   QTest::addColumn<qint64>("from");
   QTest::addColumn<qint64>("hit");
 
-  QTest::newRow("case differs") << "N001 G01 X10.\r\n" << "g01" << qint64(0) << qint64(-1);
-  QTest::newRow("case matches") << "N001 G01 X10.\r\n" << "G01" << qint64(0) << qint64(5);
-  QTest::newRow("full width differs") << "G01 X10." << "Ｇ０１" << qint64(0) << qint64(-1);
-  QTest::newRow("full width matches") << "G00 Ｇ０１" << "Ｇ０１" << qint64(0) << qint64(4);
-  QTest::newRow("half-width kana") << "ｷｬﾝｾﾙ キャンセル" << "キャンセル" << qint64(0)
-                                   << qint64(6);
-  QTest::newRow("japanese") << "(ﾁｬｯｸ)\r\n(ワーク形状)\r\n" << "ワーク" << qint64(0)
-                            << qint64(9);
-  QTest::newRow("line end inside") << "G00\r\nG01\r\nG01" << "G01\r\nG" << qint64(0)
-                                   << qint64(5);
-  QTest::newRow("only from the position") << "G01 G01" << "G01" << qint64(1) << qint64(4);
-  QTest::newRow("at the position") << "G01 G01" << "G01" << qint64(4) << qint64(4);
-  QTest::newRow("at the very end") << "X1 Y2 END" << "END" << qint64(0) << qint64(6);
-  QTest::newRow("no wrap-around") << "G01 X1" << "G01" << qint64(1) << qint64(-1);
-  QTest::newRow("beyond the end") << "G01" << "G01" << qint64(4) << qint64(-1);
+  QTest::newRow("case differs") << "N001 G01 X10.\r\n"
+                                << "g01" << qint64(0) << qint64(-1);
+  QTest::newRow("case matches") << "N001 G01 X10.\r\n"
+                                << "G01" << qint64(0) << qint64(5);
+  QTest::newRow("full width differs") << "G01 X10."
+                                      << "Ｇ０１" << qint64(0) << qint64(-1);
+  QTest::newRow("full width matches") << "G00 Ｇ０１"
+                                      << "Ｇ０１" << qint64(0) << qint64(4);
+  QTest::newRow("half-width kana") << "ｷｬﾝｾﾙ キャンセル"
+                                   << "キャンセル" << qint64(0) << qint64(6);
+  QTest::newRow("japanese") << "(ﾁｬｯｸ)\r\n(ワーク形状)\r\n"
+                            << "ワーク" << qint64(0) << qint64(9);
+  QTest::newRow("line end inside") << "G00\r\nG01\r\nG01"
+                                   << "G01\r\nG" << qint64(0) << qint64(5);
+  QTest::newRow("only from the position") << "G01 G01"
+                                          << "G01" << qint64(1) << qint64(4);
+  QTest::newRow("at the position") << "G01 G01"
+                                   << "G01" << qint64(4) << qint64(4);
+  QTest::newRow("at the very end") << "X1 Y2 END"
+                                   << "END" << qint64(0) << qint64(6);
+  QTest::newRow("no wrap-around") << "G01 X1"
+                                  << "G01" << qint64(1) << qint64(-1);
+  QTest::newRow("beyond the end") << "G01"
+                                  << "G01" << qint64(4) << qint64(-1);
 }
 
 void TestSearchEngine::SearchNextMatchesExactly() {
@@ -364,27 +373,64 @@ void TestSearchEngine::AllChange_data() {
 
   const QString far(2000, QChar(' '));
   QTest::newRow("far apart") << "G01" + far + "G01" + far + "G01"
-                             << "G01" << "G02" << "G02" + far + "G02" + far + "G02"
+                             << "G01"
+                             << "G02"
+                             << "G02" + far + "G02" + far + "G02"
                              << "3 回 変更しました。";
-  QTest::newRow("adjacent") << "ABABAB" << "AB" << "C" << "CCC" << "3 回 変更しました。";
-  QTest::newRow("overlapping") << "aaaaa" << "aa" << "b" << "bba" << "2 回 変更しました。";
-  QTest::newRow("empty replacement") << "X1. X2. X3." << "." << "" << "X1 X2 X3"
-                                     << "3 回 変更しました。";
-  QTest::newRow("replacement holds the search text")
-      << "a-a-a" << "a" << "aa" << "aa-aa-aa" << "3 回 変更しました。";
-  QTest::newRow("replacement ends with the search text")
-      << "GG" << "G" << "xG" << "xGxG" << "2 回 変更しました。";
-  QTest::newRow("exact case") << "G01 g01 G01" << "g01" << "G01" << "G01 G01 G01"
-                              << "1 回 変更しました。";
-  QTest::newRow("exact width") << "Ｘ1 X1 Ｘ2" << "Ｘ" << "X" << "X1 X1 X2"
+  QTest::newRow("adjacent") << "ABABAB"
+                            << "AB"
+                            << "C"
+                            << "CCC"
+                            << "3 回 変更しました。";
+  QTest::newRow("overlapping") << "aaaaa"
+                               << "aa"
+                               << "b"
+                               << "bba"
                                << "2 回 変更しました。";
-  QTest::newRow("japanese") << "(ﾁｬｯｸ)\r\n(ﾁｬｯｸ 2)" << "ﾁｬｯｸ" << "チャック"
-                            << "(チャック)\r\n(チャック 2)" << "2 回 変更しました。";
-  QTest::newRow("line ends") << "A\r\nB\r\nC" << "\r\n" << ";\r\n" << "A;\r\nB;\r\nC"
+  QTest::newRow("empty replacement") << "X1. X2. X3."
+                                     << "."
+                                     << ""
+                                     << "X1 X2 X3"
+                                     << "3 回 変更しました。";
+  QTest::newRow("replacement holds the search text") << "a-a-a"
+                                                     << "a"
+                                                     << "aa"
+                                                     << "aa-aa-aa"
+                                                     << "3 回 変更しました。";
+  QTest::newRow("replacement ends with the search text") << "GG"
+                                                         << "G"
+                                                         << "xG"
+                                                         << "xGxG"
+                                                         << "2 回 変更しました。";
+  QTest::newRow("exact case") << "G01 g01 G01"
+                              << "g01"
+                              << "G01"
+                              << "G01 G01 G01"
+                              << "1 回 変更しました。";
+  QTest::newRow("exact width") << "Ｘ1 X1 Ｘ2"
+                               << "Ｘ"
+                               << "X"
+                               << "X1 X1 X2"
+                               << "2 回 変更しました。";
+  QTest::newRow("japanese") << "(ﾁｬｯｸ)\r\n(ﾁｬｯｸ 2)"
+                            << "ﾁｬｯｸ"
+                            << "チャック"
+                            << "(チャック)\r\n(チャック 2)"
+                            << "2 回 変更しました。";
+  QTest::newRow("line ends") << "A\r\nB\r\nC"
+                             << "\r\n"
+                             << ";\r\n"
+                             << "A;\r\nB;\r\nC"
                              << "2 回 変更しました。";
-  QTest::newRow("none") << "G00 X0" << "G01" << "G02" << "G00 X0"
+  QTest::newRow("none") << "G00 X0"
+                        << "G01"
+                        << "G02"
+                        << "G00 X0"
                         << "\"G01\" 見つかりませんでした。";
-  QTest::newRow("empty search text") << "G00 X0" << "" << "G02" << "G00 X0"
+  QTest::newRow("empty search text") << "G00 X0"
+                                     << ""
+                                     << "G02"
+                                     << "G00 X0"
                                      << "\"\" 見つかりませんでした。";
 }
 
@@ -418,14 +464,27 @@ void TestSearchEngine::AllChangeAgreesWithTheLoop_data() {
   QTest::addColumn<qint64>("search_pos");
   QTest::addColumn<bool>("from_top");
 
-  QTest::newRow("from the top") << "xAxxAxA" << "A" << "BB" << qint64(5) << true;
-  QTest::newRow("back by two") << "AB AB AB" << "AB" << "" << qint64(5) << false;
-  QTest::newRow("back by two finds a held hit") << "G1 G1 G1" << "G1" << "G2" << qint64(5)
-                                                << false;
-  QTest::newRow("position 1 stays") << "AAA" << "A" << "b" << qint64(1) << false;
-  QTest::newRow("beyond the end") << "AAA" << "A" << "b" << qint64(9) << false;
-  QTest::newRow("growing") << "ababab" << "ab" << "abab" << qint64(0) << true;
-  QTest::newRow("nothing") << "xyz" << "A" << "b" << qint64(0) << true;
+  QTest::newRow("from the top") << "xAxxAxA"
+                                << "A"
+                                << "BB" << qint64(5) << true;
+  QTest::newRow("back by two") << "AB AB AB"
+                               << "AB"
+                               << "" << qint64(5) << false;
+  QTest::newRow("back by two finds a held hit") << "G1 G1 G1"
+                                                << "G1"
+                                                << "G2" << qint64(5) << false;
+  QTest::newRow("position 1 stays") << "AAA"
+                                    << "A"
+                                    << "b" << qint64(1) << false;
+  QTest::newRow("beyond the end") << "AAA"
+                                  << "A"
+                                  << "b" << qint64(9) << false;
+  QTest::newRow("growing") << "ababab"
+                           << "ab"
+                           << "abab" << qint64(0) << true;
+  QTest::newRow("nothing") << "xyz"
+                           << "A"
+                           << "b" << qint64(0) << true;
 }
 
 void TestSearchEngine::AllChangeAgreesWithTheLoop() {
