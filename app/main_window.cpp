@@ -21,6 +21,8 @@
 #include "app/prompts.h"
 #include "editor/editor_box.h"
 #include "editor/program_document.h"
+#include "generators/chuck/chuck_dialog.h"
+#include "search/search_commands.h"
 
 namespace zel {
 namespace {
@@ -133,6 +135,10 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
   connect(text1_, &EditorBox::ContextMenuWanted, this,
           [this](const QPoint& pos) { edit_menu_->popup(pos); });
   connect(text1_, &EditorBox::FileDropped, this, &MainWindow::OpenDroppedFile);
+  search_ = new SearchCommands(this, *text1_, context_.prompts, [this] {
+    activateWindow();
+    text1_->setFocus();
+  });
 
   BuildMenus();
   BuildToolbar();
@@ -236,12 +242,10 @@ void MainWindow::BuildMenus() {
   paste_action_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
   separator(edit_menu_, "mnuEditBar1");
-  QAction* find = add(edit_menu_, "mnuEditFind", QStringLiteral("検索(&F)"),
-                      QKeySequence(Qt::CTRL | Qt::Key_F), [this] { tbToolBar_ButtonClick(QStringLiteral("検索")); });
-  QAction* next = add(edit_menu_, "mnuEditNextFind", QStringLiteral("次を検索"),
-                      QKeySequence(Qt::Key_F3), [] {});
-  find->setEnabled(false);
-  next->setEnabled(false);
+  add(edit_menu_, "mnuEditFind", QStringLiteral("検索(&F)"), QKeySequence(Qt::CTRL | Qt::Key_F),
+      [this] { search_->OpenFind(); });
+  add(edit_menu_, "mnuEditNextFind", QStringLiteral("次を検索"), QKeySequence(Qt::Key_F3),
+      [this] { search_->FindNext(); });
 
   QMenu* input = menuBar()->addMenu(QStringLiteral("登録(&I)"));
   input->setObjectName(QStringLiteral("mnuInput"));
@@ -249,11 +253,11 @@ void MainWindow::BuildMenus() {
   add(input, "InputChuck", QStringLiteral("チャック/心押し(&C)"), QKeySequence(),
       [this] { InputChuck_Click(); });
   add(input, "InputTool", QStringLiteral("工具登録(&T)"), QKeySequence(),
-      [this] { InputTool_Click(); });
+      [this] { InputTool_Click(); })->setEnabled(false);
   add(input, "InputWork", QStringLiteral("素材側面(&M)"), QKeySequence(),
-      [this] { InputWork_Click(); });
+      [this] { InputWork_Click(); })->setEnabled(false);
   add(input, "InputWorkF", QStringLiteral("素材正面(&F)"), QKeySequence(),
-      [this] { InputWorkF_Click(); });
+      [this] { InputWorkF_Click(); })->setEnabled(false);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -278,7 +282,6 @@ void MainWindow::BuildToolbar() {
     if (key == QStringLiteral("上書き保存")) toolbar_->addSeparator();
     if (key == QStringLiteral("元に戻す")) undo_key_ = action;
     if (key == QStringLiteral("貼り付け")) paste_key_ = action;
-    if (key == QStringLiteral("検索") || key == QStringLiteral("置換")) action->setEnabled(false);
   }
   // The two lines under the toolbar: 3D shadow, then 3D highlight.
   for (const auto& [name, role] : {std::pair{"Line1", QPalette::Dark}, std::pair{"Line2", QPalette::Light}}) {
@@ -298,6 +301,8 @@ void MainWindow::BuildButtonStrip() {
     button->setFont(CaptionFont(14.25));
     button->setFocusPolicy(Qt::TabFocus);
     connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    // Buttons 2 to 4 wait for their dialogs.
+    if (i >= 2 && i <= 4) button->setEnabled(false);
     buttons_[i] = button;
   }
 }
@@ -334,6 +339,8 @@ void MainWindow::tbToolBar_ButtonClick(const QString& key) {
   else if (key == QStringLiteral("コピー")) document_->Copy();
   else if (key == QStringLiteral("全コピー")) document_->AllCopy();
   else if (key == QStringLiteral("貼り付け")) document_->Paste();
+  else if (key == QStringLiteral("検索")) search_->OpenFind();
+  else if (key == QStringLiteral("置換")) search_->OpenReplace();
 }
 
 void MainWindow::ONumber_Click() {
@@ -347,7 +354,15 @@ void MainWindow::RunGenerator(const DialogRunner& run_dialog) {
   text1_->setFocus();
 }
 
-void MainWindow::InputChuck_Click() {}
+void MainWindow::InputChuck_Click() {
+  RunGenerator([](const GeneratorContext& context, QWidget* parent) {
+    ChuckDialog dialog(context, parent);
+    dialog.exec();
+  });
+}
+
+// The tool, side-view and front-view dialogs are not built yet: their menu entries and
+// buttons stay disabled, and these handlers do nothing.
 void MainWindow::InputTool_Click() {}
 void MainWindow::InputWork_Click() {}
 void MainWindow::InputWorkF_Click() {}

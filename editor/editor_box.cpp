@@ -7,6 +7,10 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <algorithm>
+#include <cstring>
+#include <functional>
+
 namespace zel {
 namespace {
 
@@ -20,6 +24,21 @@ QString LocalFileOf(const QMimeData* mime) {
   for (const QUrl& url : mime->urls())
     if (url.isLocalFile()) return url.toLocalFile();
   return QString();
+}
+
+// Index of the first occurrence of pattern in text at or after from, or -1. The C library's
+// memmem is the fastest here; elsewhere a Boyer-Moore-Horspool search.
+qsizetype FindBytes(QByteArrayView text, QByteArrayView pattern, qsizetype from) {
+  if (pattern.isEmpty() || from < 0 || from > text.size()) return -1;
+#if defined(__GLIBC__)
+  const void* hit = memmem(text.data() + from, static_cast<size_t>(text.size() - from),
+                           pattern.data(), static_cast<size_t>(pattern.size()));
+  return hit ? static_cast<const char*>(hit) - text.data() : -1;
+#else
+  const std::boyer_moore_horspool_searcher searcher(pattern.begin(), pattern.end());
+  const auto it = std::search(text.begin() + from, text.end(), searcher);
+  return it == text.end() ? -1 : it - text.begin();
+#endif
 }
 
 // Length in bytes of the UTF-8 character starting with byte b.
@@ -150,7 +169,7 @@ qint64 EditorBox::FindForward(const QString& needle, qint64 from) const {
   if (needle.isEmpty()) return -1;
   const QByteArray pattern = needle.toUtf8();
   // A valid UTF-8 pattern can only match at a character boundary of valid UTF-8 text.
-  const qsizetype hit = Utf8View().indexOf(pattern, ByteFromChar(std::max<qint64>(from, 0)));
+  const qsizetype hit = FindBytes(Utf8View(), pattern, ByteFromChar(std::max<qint64>(from, 0)));
   return hit < 0 ? -1 : CharFromByte(hit);
 }
 
@@ -161,7 +180,7 @@ SearchTarget::ReplaceAllResult EditorBox::ReplaceAll(const QString& needle,
   const QByteArray pattern = needle.toUtf8();
   const QByteArray insert = replacement.toUtf8();
   const QByteArrayView text = Utf8View();
-  qsizetype hit = text.indexOf(pattern, ByteFromChar(std::max<qint64>(from, 0)));
+  qsizetype hit = FindBytes(text, pattern, ByteFromChar(std::max<qint64>(from, 0)));
   if (hit < 0) return result;
 
   std::vector<ByteForm> forms = Forms();
@@ -186,7 +205,7 @@ SearchTarget::ReplaceAllResult EditorBox::ReplaceAll(const QString& needle,
     while (form != forms.end() && form->offset < copied) ++form;  // replaced away
     last_end = out.size();
     ++result.count;
-    hit = text.indexOf(pattern, copied);
+    hit = FindBytes(text, pattern, copied);
   }
   keep_forms_before(text.size());
   out.append(text.sliced(copied));
@@ -229,8 +248,14 @@ void EditorBox::MarkForms(const std::vector<ByteForm>& forms) {
 }
 
 void EditorBox::SetAllBytes(const QByteArray& utf8, const std::vector<ByteForm>& forms) {
+  // With wrapping on, Scintilla lays out every line of inserted text at once (seconds for a
+  // large program); with wrapping switched on afterwards it wraps what is shown first and
+  // the rest as it goes.
+  const WrapMode wrap = wrapMode();
+  if (wrap != WrapNone) setWrapMode(WrapNone);
   ReplaceBytes(0, ByteLength(), utf8);
   MarkForms(forms);
+  if (wrap != WrapNone) setWrapMode(wrap);
 }
 
 void EditorBox::SetDocument(const DecodedText& document) {
