@@ -554,6 +554,59 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Box().hasFocus() || !w.isVisible(), true);
   }
 
+  void ChuckDialogTransferThenUndo() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    const QString before = QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n");
+    f.SetText(before);
+    f.Box().SetCaret(6);
+    bool seen = false;
+    QTimer::singleShot(0, this, [&seen] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog);
+      QCOMPARE(dialog->objectName(), QStringLiteral("frmChuck"));
+      seen = true;
+      const char* values[] = {"50", "20", "100", "-150"};
+      for (int i = 0; i < 4; ++i) {
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 2));
+        field->setFocus();
+        QTest::keyClicks(field, values[i]);
+      }
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")),
+                        Qt::LeftButton);
+    });
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1(1)")), Qt::LeftButton);
+    QVERIFY(seen);
+    const QString block = QStringLiteral(
+        "NOEX VCHKD=50 VCHKL=20\r\nNOEX VCHKX=100 VCHKZ=-150\r\nNOEX VWKR=9999\r\n");
+    QCOMPARE(f.Text(), QStringLiteral("OZEL\r\n") + block + QStringLiteral("\r\nN000 DRAW\r\n"));
+    QCOMPARE(f.Box().SelectionStart(), qint64(6 + block.size()));
+    QVERIFY(f.Doc().Modified());
+    f.Action(QStringLiteral("元に戻す"))->trigger();
+    QCOMPARE(f.Text(), before);
+    QCOMPARE(f.Box().SelectionStart(), qint64(6));
+  }
+
+  void FindCommandsAreWired() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    f.SetText(QStringLiteral("G01 X1\r\nG01 X2"));
+    f.Box().Select(0, 3);
+    f.Action(QStringLiteral("mnuEditFind"))->trigger();
+    auto* find = w.findChild<QWidget*>(QStringLiteral("frmFind"));
+    QVERIFY(find && find->isVisible());
+    QCOMPARE(find->findChild<QLineEdit*>(QStringLiteral("txtFind"))->text(), QStringLiteral("G01"));
+    find->close();
+    // F3 goes on from just after the selection start.
+    f.Action(QStringLiteral("mnuEditNextFind"))->trigger();
+    QCOMPARE(f.Box().SelectionStart(), qint64(8));
+    QCOMPARE(f.Box().SelectedText(), QStringLiteral("G01"));
+    QVERIFY(f.Action(QStringLiteral("検索"))->isEnabled());
+    QVERIFY(f.Action(QStringLiteral("置換"))->isEnabled());
+  }
+
   void EmptyButtonsOnlyReturnFocus() {
     Fixture f;
     MainWindow& w = f.Open();
