@@ -1,12 +1,18 @@
 #include "app/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace zel {
 namespace {
 
 QString RunDialog(QWidget* owner, const QString& initial_folder, bool save) {
-  QFileDialog dialog(owner, save ? kSaveDialogTitle : kOpenDialogTitle, initial_folder);
+  // The stored folder may name a drive of another machine ("C:\\" on a Linux desktop):
+  // then the dialog starts in the user's home folder; the setting itself is kept.
+  const QString folder =
+      QFileInfo(initial_folder).isDir() ? initial_folder : QDir::homePath();
+  QFileDialog dialog(owner, save ? kSaveDialogTitle : kOpenDialogTitle, folder);
   dialog.setNameFilters({kMainFileFilter, kAllFilesFilter});
   dialog.selectNameFilter(kMainFileFilter);
   dialog.setOption(QFileDialog::ReadOnly, false);

@@ -478,6 +478,12 @@ class MainWindowTest : public QObject {
     // Scintilla's own undo is not reachable.
     QTest::keyClick(&f.Box(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f.Text(), QStringLiteral("G00 X1G00 X1"));
+    // Alt+F opens the File menu instead of typing an "f".
+    auto* file = w.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QTest::keyClick(&f.Box(), Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(file->isVisible());
+    file->close();
+    QCOMPARE(f.Text(), QStringLiteral("G00 X1G00 X1"));
   }
 
   void ContextMenuIsTheEditMenu() {
