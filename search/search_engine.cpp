@@ -149,28 +149,31 @@ PressResult SkipPress(SearchState& state, SearchTarget& target, bool from_top) {
   return result;
 }
 
+namespace {
+
+// The count of a run of hits or replacements, or the quoted search text when there was none.
+QString CountOrNotFound(const SearchState& state, const QString& count_text,
+                        const QString& not_found_text) {
+  return state.HitCount != 0 ? QString::number(state.HitCount) + count_text
+                             : Quoted(state.FindText) + not_found_text;
+}
+
+}  // namespace
+
 QString FindDialogMessage(const SearchState& state) {
-  using namespace search_texts;
-  return state.HitCount != 0 ? QString::number(state.HitCount) + kFoundCountDialog
-                             : Quoted(state.FindText) + kNotFoundDialog;
+  return CountOrNotFound(state, search_texts::kFoundCountDialog, search_texts::kNotFoundDialog);
 }
 
 QString FindNextMessage(const SearchState& state) {
-  using namespace search_texts;
-  return state.HitCount != 0 ? QString::number(state.HitCount) + kFoundCountNext
-                             : Quoted(state.FindText) + kNotFoundNext;
+  return CountOrNotFound(state, search_texts::kFoundCountNext, search_texts::kNotFoundNext);
 }
 
 QString ChangeMessage(const SearchState& state) {
-  using namespace search_texts;
-  return state.HitCount != 0 ? QString::number(state.HitCount) + kChangedCountChange
-                             : Quoted(state.FindText) + kNotFoundReplace;
+  return CountOrNotFound(state, search_texts::kChangedCountChange, search_texts::kNotFoundReplace);
 }
 
 QString AllChangeMessage(const SearchState& state) {
-  using namespace search_texts;
-  return state.HitCount != 0 ? QString::number(state.HitCount) + kChangedCountAll
-                             : Quoted(state.FindText) + kNotFoundReplace;
+  return CountOrNotFound(state, search_texts::kChangedCountAll, search_texts::kNotFoundReplace);
 }
 
 }  // namespace zel
