@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -311,6 +312,32 @@ class MainWindowTest : public QObject {
     QVERIFY(f.Doc().Modified());
     QCOMPARE(f.Doc().CurrentFileName(), QString());
     QCOMPARE(f.NameBox(), path);
+  }
+
+  void DroppedFileOpensAfterTheOpenQuestion() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("DROP.MIN"));
+    WriteBytes(path, "N1 G00\r\n");
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    f.SetText(QStringLiteral("typed"));
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    for (PromptAnswer answer : {PromptAnswer::kNo, PromptAnswer::kYes}) {
+      f.prompts.Script({answer});
+      QDragEnterEvent enter(QPoint(50, 100), Qt::CopyAction, &mime, Qt::LeftButton,
+                            Qt::NoModifier);
+      QApplication::sendEvent(f.Box().viewport(), &enter);
+      QVERIFY(enter.isAccepted());
+      QDropEvent drop(QPointF(50, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(f.Box().viewport(), &drop);
+    }
+    QCOMPARE(f.prompts.requests.size(), 2);
+    QCOMPARE(f.prompts.requests.first().text, QStringLiteral("データが変更されていますが開きますか ?"));
+    QCOMPARE(f.Text(), QStringLiteral("N1 G00\r\n"));
+    QCOMPARE(f.Doc().CurrentFileName(), path);
+    QVERIFY(!f.Doc().Modified());
   }
 
   void SaveAndSaveAsNames() {
