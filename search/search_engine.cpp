@@ -37,38 +37,36 @@ void FindFieldChanged(SearchState& state, const QString& find_text) {
   state.HitCount = 0;
 }
 
-PressResult FindPress(SearchState& state, SearchTarget& target, bool from_top) {
+namespace {
+
+// One search of the find dialog or of F3: a hit is counted; a miss reports the run's count
+// (or the not-found text), asks for the next search to start from the top and ends the run.
+PressResult CountedSearch(SearchState& state, SearchTarget& target,
+                          QString (*message)(const SearchState&)) {
   PressResult result;
-  result.from_top = from_top;
-  if (from_top) {
-    state.SearchPos = 0;
-    result.from_top = false;
-  }
   if (SearchNext(state, target)) {
     ++state.HitCount;
     result.found = true;
     return result;
   }
-  result.message = FindDialogMessage(state);
+  result.message = message(state);
   result.from_top = true;
   state.HitCount = 0;
   return result;
 }
 
+}  // namespace
+
+PressResult FindPress(SearchState& state, SearchTarget& target, bool from_top) {
+  if (from_top) state.SearchPos = 0;
+  return CountedSearch(state, target, &FindDialogMessage);
+}
+
 PressResult FindNextPress(SearchState& state, SearchTarget& target) {
-  PressResult result;
   // One character on from the selection start: the selected occurrence is passed over, one
   // overlapping it can still be found.
   state.SearchPos = target.SelectionStart() + 1;
-  if (SearchNext(state, target)) {
-    ++state.HitCount;
-    result.found = true;
-    return result;
-  }
-  result.message = FindNextMessage(state);
-  result.from_top = true;
-  state.HitCount = 0;
-  return result;
+  return CountedSearch(state, target, &FindNextMessage);
 }
 
 void BeginReplace(SearchState& state, const SearchTarget& target) {
