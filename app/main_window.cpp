@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QToolBar>
-#include <QUrl>
 
 #include "app/about_dialog.h"
 #include "app/fonts.h"
@@ -93,13 +92,6 @@ class StripButton : public QPushButton {
     painter.drawText(area, flags, caption);
   }
 };
-
-QString LocalFileOf(const QMimeData* mime) {
-  if (!mime || !mime->hasUrls()) return QString();
-  for (const QUrl& url : mime->urls())
-    if (url.isLocalFile()) return url.toLocalFile();
-  return QString();
-}
 
 }  // namespace
 

@@ -43,14 +43,9 @@ long StatusKilobytes(const char* key) {
 
 // A lathe program of about `bytes` bytes in code page 932 with Japanese comments.
 QByteArray MakeProgram(qint64 bytes) {
-  const QByteArray comment = QStringLiteral("(外径荒加工 工具摩耗補正 確認)").toLocal8Bit();
-  QByteArray sjis;
-  {
-    // Encode the comment once through the program's own codec.
-    const zel::EncodeResult e =
-        zel::Cp932().Encode(QStringLiteral("(外径荒加工 工具摩耗補正 確認)").toUtf8(), {});
-    sjis = e.bytes;
-  }
+  // The comment in code page 932, encoded once through the program's own codec.
+  const QByteArray sjis =
+      zel::Cp932().Encode(QStringLiteral("(外径荒加工 工具摩耗補正 確認)").toUtf8(), {}).bytes;
   QByteArray out;
   out.reserve(bytes + 100);
   for (int n = 0; out.size() < bytes; ++n) {
@@ -59,7 +54,6 @@ QByteArray MakeProgram(qint64 bytes) {
     if (n % 3 == 0) out += ' ' + sjis;
     out += "\r\n";
   }
-  Q_UNUSED(comment);
   return out;
 }
 
@@ -77,7 +71,7 @@ int main(int argc, char** argv) {
   zel::RealPlatform platform;
   zel::MainWindow window(zel::MainWindowContext{prompts, dialogs, platform, zel::Cp932()});
   window.show();
-  QTest::qWaitForWindowExposed(&window);
+  if (!QTest::qWaitForWindowExposed(&window)) std::printf("window not exposed\n");
   QCoreApplication::processEvents();
   std::printf("start-up to first painted window: %.1f ms\n", Ms(since_start));
 

@@ -19,13 +19,6 @@ namespace {
 constexpr int kFormIndicator = 8;
 constexpr unsigned long kUtf32Index = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32;
 
-QString LocalFileOf(const QMimeData* mime) {
-  if (!mime || !mime->hasUrls()) return QString();
-  for (const QUrl& url : mime->urls())
-    if (url.isLocalFile()) return url.toLocalFile();
-  return QString();
-}
-
 // Index of the first occurrence of pattern in text at or after from, or -1. The C library's
 // memmem is the fastest here; elsewhere a Boyer-Moore-Horspool search.
 qsizetype FindBytes(QByteArrayView text, QByteArrayView pattern, qsizetype from) {
@@ -52,6 +45,13 @@ int Utf8Length(char b) {
 }
 
 }  // namespace
+
+QString LocalFileOf(const QMimeData* mime) {
+  if (!mime || !mime->hasUrls()) return QString();
+  for (const QUrl& url : mime->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return QString();
+}
 
 EditorBox::EditorBox(QWidget* parent) : QsciScintilla(parent) {
   setObjectName(QStringLiteral("Text1"));

@@ -6,7 +6,12 @@
 #include "editor/text_codec.h"
 #include "search/search_target.h"
 
+class QMimeData;
+
 namespace zel {
+
+// The first local file named by dragged data, or "".
+QString LocalFileOf(const QMimeData* mime);
 
 // The program text box Text1 of the main window, on Scintilla in UTF-8 mode.
 //
