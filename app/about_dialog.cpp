@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/fonts.h"
-#include "app/prompts.h"
+#include "platform/fonts.h"
+#include "platform/prompts.h"
 
 namespace zel {
 

@@ -3,10 +3,10 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/file_dialogs.h"
+#include "platform/file_dialogs.h"
 #include "app/main_window.h"
-#include "app/platform.h"
-#include "app/prompts.h"
+#include "platform/machine.h"
+#include "platform/prompts.h"
 #include "editor/text_codec.h"
 
 int main(int argc, char** argv) {

@@ -15,9 +15,10 @@
 #include <QToolBar>
 
 #include "app/about_dialog.h"
-#include "app/fonts.h"
-#include "app/platform.h"
-#include "app/prompts.h"
+#include "platform/fonts.h"
+#include "platform/machine.h"
+#include "platform/prompts.h"
+#include "platform/twips.h"
 #include "editor/editor_box.h"
 #include "editor/program_document.h"
 #include "generators/chuck/chuck_dialog.h"
@@ -26,18 +27,14 @@
 namespace zel {
 namespace {
 
-// Layout figures are kept in twips, 15 to a pixel at 96 dots per inch.
-constexpr double kTwipsPerPixel = 15.0;
-int Px(double twips) { return qRound(twips / kTwipsPerPixel); }
-
-constexpr double kWindowWidth = 14400;
-constexpr double kWindowHeight = 9900;
+constexpr int kWindowWidth = 14400;
+constexpr int kWindowHeight = 9900;
 // The client area that remains of the window's outer size below its title and menu bars.
-constexpr double kClientWidth = 14400;
-constexpr double kClientHeight = 9150;
-constexpr double kEditorTop = 600;
-constexpr double kEditorHeight = 7650;
-constexpr double kButtonHeight = 855;
+constexpr int kClientWidth = 14400;
+constexpr int kClientHeight = 9150;
+constexpr int kEditorTop = 600;
+constexpr int kEditorHeight = 7650;
+constexpr int kButtonHeight = 855;
 
 const QString kWindowCaption = QStringLiteral("ZEL_Editor Ver.1.2");
 
@@ -160,28 +157,28 @@ void MainWindow::PlaceWindow() {
     top = context_.platform.ScreenHeight() * kTwipsPerPixel - kWindowHeight + 30;
     settings_.open_path = kControlProgramFolder;
   }
-  move(Px(left), Px(top));
+  move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
 void MainWindow::LayOut() {
   const int menu_height = menuBar()->sizeHint().height();
-  setFixedSize(Px(kClientWidth), menu_height + Px(kClientHeight));
+  setFixedSize(TwipsToPixels(kClientWidth), menu_height + TwipsToPixels(kClientHeight));
   const double client_width = kClientWidth;
 
-  toolbar_->setGeometry(0, 2, Px(5040), Px(480));
-  text2_->setGeometry(Px(5040), Px(200), Px(8895), Px(320));
+  toolbar_->setGeometry(0, 2, TwipsToPixels(5040), TwipsToPixels(480));
+  text2_->setGeometry(TwipsToPixels(5040), TwipsToPixels(200), TwipsToPixels(8895), TwipsToPixels(320));
 
   auto* line1 = client_->findChild<QFrame*>(QStringLiteral("Line1"));
   auto* line2 = client_->findChild<QFrame*>(QStringLiteral("Line2"));
-  line1->setGeometry(0, Px(510), Px(client_width), 1);
-  line2->setGeometry(0, Px(510) + 1, Px(client_width), 1);
+  line1->setGeometry(0, TwipsToPixels(510), TwipsToPixels(client_width), 1);
+  line2->setGeometry(0, TwipsToPixels(510) + 1, TwipsToPixels(client_width), 1);
 
-  text1_->setGeometry(Px(50), Px(kEditorTop), Px(client_width - 100), Px(kEditorHeight));
+  text1_->setGeometry(TwipsToPixels(50), TwipsToPixels(kEditorTop), TwipsToPixels(client_width - 100), TwipsToPixels(kEditorHeight));
   for (int i = 0; i < 8; ++i) {
     const double top = kEditorTop + kEditorHeight + 30;
     const double left = (client_width - 50) / 8 * i + 50;
     const double width = (client_width - 160) / 8;
-    buttons_[i]->setGeometry(Px(left), Px(top), Px(width), Px(kButtonHeight));
+    buttons_[i]->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(kButtonHeight));
     buttons_[i]->setText(kButtonCaptions[i]);
   }
 }

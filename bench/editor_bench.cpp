@@ -10,10 +10,10 @@
 
 #include <cstdio>
 
-#include "app/file_dialogs.h"
+#include "platform/file_dialogs.h"
 #include "app/main_window.h"
-#include "app/platform.h"
-#include "app/prompts.h"
+#include "platform/machine.h"
+#include "platform/prompts.h"
 #include "editor/editor_box.h"
 #include "editor/program_document.h"
 

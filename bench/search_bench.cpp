@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/prompts.h"
+#include "platform/prompts.h"
 #include "editor/editor_box.h"
 #include "search/replace_dialog.h"
 #include "search/search_commands.h"

@@ -2,9 +2,9 @@
 
 #include <QGuiApplication>
 
-#include "app/file_dialogs.h"
-#include "app/platform.h"
-#include "app/prompts.h"
+#include "platform/file_dialogs.h"
+#include "platform/machine.h"
+#include "platform/prompts.h"
 #include "editor/editor_box.h"
 #include "editor/program_file.h"
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/prompts.h"
+#include "platform/prompts.h"
 #include "search/search_engine.h"
 #include "search/search_target.h"
 #include "search/search_texts.h"

@@ -1,6 +1,6 @@
 #include "search/search_commands.h"
 
-#include "app/prompts.h"
+#include "platform/prompts.h"
 #include "search/replace_dialog.h"
 #include "search/search_target.h"
 #include "search/search_texts.h"

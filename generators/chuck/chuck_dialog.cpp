@@ -12,7 +12,7 @@
 #include "generators/common/illustration.h"
 #include "generators/common/output_pane.h"
 #include "generators/common/transfer_buttons.h"
-#include "generators/common/twips.h"
+#include "platform/twips.h"
 
 namespace zel {
 

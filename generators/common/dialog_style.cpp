@@ -4,15 +4,13 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "generators/common/twips.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
 
 namespace zel {
 
 void ApplyGeneratorFont(QWidget* dialog) {
-  QFont font = dialog->font();
-  font.setFamilies(kGeneratorFontFamilies);
-  font.setPointSize(kGeneratorFontPointSize);
-  dialog->setFont(font);
+  dialog->setFont(UiFont(kGeneratorFontPointSize));
 }
 
 void PlaceTwips(QWidget* control, int left, int top, int width, int height) {

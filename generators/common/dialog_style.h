@@ -7,10 +7,7 @@ class QWidget;
 
 namespace zel {
 
-// The Japanese UI fonts of the generator dialogs, first choice first: the control's panel and
-// Windows PCs have the first, Linux desktops one of the IPA fonts.
-inline const QStringList kGeneratorFontFamilies = {
-    QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
+// The generator dialogs' captions and fields are in the program's UI font at 9 points.
 inline constexpr int kGeneratorFontPointSize = 9;
 
 // Gives a dialog (and so all its controls) the generator dialogs' font.

@@ -2,7 +2,7 @@
 
 #include <QSvgRenderer>
 
-#include "generators/common/twips.h"
+#include "platform/twips.h"
 
 namespace zel {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "app/prompts.h"
+#include "platform/prompts.h"
 #include "editor/block_sink.h"
 #include "generators/common/output_pane.h"
 

@@ -4,9 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/file_dialogs.h"
-#include "app/platform.h"
-#include "app/prompts.h"
+#include "platform/file_dialogs.h"
+#include "platform/machine.h"
+#include "platform/prompts.h"
 #include "editor/block_sink.h"
 
 namespace zel::test {

@@ -12,7 +12,7 @@
 #include "generators/common/output_pane.h"
 #include "generators/common/pane_text.h"
 #include "generators/common/transfer_buttons.h"
-#include "generators/common/twips.h"
+#include "platform/twips.h"
 #include "tests/support/test_support.h"
 
 namespace zel {

@@ -1,4 +1,4 @@
-#include "app/platform.h"
+#include "platform/machine.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QtGlobal>
 
 namespace zel {
 
@@ -13,6 +14,10 @@ constexpr int TwipsToPixels(int twips) {
   return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
                     : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
+
+// A length in twips that carries a fraction (a share of a width, say), rounded to the
+// nearest pixel.
+inline int TwipsToPixels(double twips) { return qRound(twips / kTwipsPerPixel); }
 
 // A rectangle given in twips (left, top, width, height) as a pixel rectangle.
 constexpr QRect TwipsRect(int left, int top, int width, int height) {

@@ -1,4 +1,4 @@
-#include "app/file_dialogs.h"
+#include "platform/file_dialogs.h"
 
 #include <QDir>
 #include <QFileDialog>

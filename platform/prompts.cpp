@@ -1,4 +1,4 @@
-#include "app/prompts.h"
+#include "platform/prompts.h"
 
 #include <QMessageBox>
 
