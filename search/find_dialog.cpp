@@ -1,12 +1,12 @@
 #include "search/find_dialog.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "platform/prompts.h"
+#include "search/search_dialog_controls.h"
 #include "search/search_engine.h"
 #include "search/search_texts.h"
 
@@ -14,7 +14,20 @@ namespace zel {
 
 namespace {
 
-constexpr int kFieldMinimumWidth = 220;
+// The controls, places in twips, and the client size.
+using enum ControlKind;
+// clang-format off
+constexpr ControlRow kControls[] = {
+    {u"Label1",       kLabel,  u"検索文字列        :",                        165, 180, 1455, 330},
+    {u"txtFind",      kEntry,  u"",                                          1680, 180, 3300, 330},
+    {u"Check1",       kCheck,  u"先頭から検索",                               165, 600, 3000, 300},
+    {u"Label2",       kLabel,  u"※ 続けて検索するには[F3]を押してください。", 165, 960, 5000, 270},
+    {u"NextFind",     kButton, u"検 索",                                     5070, 165, 1200, 360},
+    {u"CancelButton", kButton, u"ｷｬﾝｾﾙ",                                     5070, 585, 1200, 360},
+};
+// clang-format on
+constexpr int kClientWidth = 6435;
+constexpr int kClientHeight = 1365;
 
 }  // namespace
 
@@ -26,46 +39,21 @@ FindDialog::FindDialog(QWidget* main_window, SearchState& state, SearchTarget& t
       target_(target),
       prompts_(prompts),
       focus_editor_(std::move(focus_editor)) {
-  using namespace search_texts;
   setObjectName(QStringLiteral("frmFind"));
-  setWindowTitle(kFindCaption);
+  setWindowTitle(search_texts::kFindCaption);
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
 
-  find_label_ = new QLabel(kFindLabel, this);
-  find_label_->setObjectName(QStringLiteral("Label1"));
-  find_edit_ = new QLineEdit(this);
-  find_edit_->setObjectName(QStringLiteral("txtFind"));
-  find_edit_->setMinimumWidth(kFieldMinimumWidth);
-  find_label_->setBuddy(find_edit_);
-  from_top_box_ = new QCheckBox(kFindFromTop, this);
-  from_top_box_->setObjectName(QStringLiteral("Check1"));
-  from_top_box_->setChecked(true);
-  find_button_ = new QPushButton(kFindButton, this);
-  find_button_->setObjectName(QStringLiteral("NextFind"));
-  cancel_button_ = new QPushButton(kFindCancel, this);
-  cancel_button_->setObjectName(QStringLiteral("CancelButton"));
-  hint_label_ = new QLabel(kFindHint, this);
-  hint_label_->setObjectName(QStringLiteral("Label2"));
-
-  // Enter in the field searches; the focused button does not take Enter over.
-  find_button_->setAutoDefault(false);
-  cancel_button_->setAutoDefault(false);
+  const ControlSet controls =
+      MakeSearchDialogControls(this, kControls, kClientWidth, kClientHeight);
+  find_edit_ = controls.Get<QLineEdit>(u"txtFind");
+  controls.Get<QLabel>(u"Label1")->setBuddy(find_edit_);
+  from_top_box_ = controls.Get<QCheckBox>(u"Check1");
+  find_button_ = controls.Get<QPushButton>(u"NextFind");
+  cancel_button_ = controls.Get<QPushButton>(u"CancelButton");
+  // Enter in the field searches.
   find_button_->setDefault(true);
-
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(find_label_, 0, 0);
-  layout->addWidget(find_edit_, 0, 1);
-  layout->addWidget(from_top_box_, 1, 0, 1, 2);
-  layout->addWidget(hint_label_, 2, 0, 1, 3);
-  layout->addWidget(find_button_, 0, 2);
-  layout->addWidget(cancel_button_, 1, 2);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  setTabOrder(find_edit_, from_top_box_);
-  setTabOrder(from_top_box_, find_button_);
-  setTabOrder(find_button_, cancel_button_);
-  find_edit_->setFocus();
+  controls.SetTabOrder({u"txtFind", u"Check1", u"NextFind", u"CancelButton"});
 
   connect(find_edit_, &QLineEdit::textChanged, this, &FindDialog::txtFind_Change);
   connect(find_button_, &QPushButton::clicked, this, &FindDialog::NextFind_Click);

@@ -4,7 +4,6 @@
 #include <functional>
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -41,12 +40,10 @@ class FindDialog : public QDialog {
   Prompts& prompts_;
   std::function<void()> focus_editor_;
 
-  QLabel* find_label_;
   QLineEdit* find_edit_;
   QCheckBox* from_top_box_;
   QPushButton* find_button_;
   QPushButton* cancel_button_;
-  QLabel* hint_label_;
 };
 
 }  // namespace zel

@@ -1,12 +1,12 @@
 #include "search/replace_dialog.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "platform/prompts.h"
+#include "search/search_dialog_controls.h"
 #include "search/search_engine.h"
 #include "search/search_target.h"
 #include "search/search_texts.h"
@@ -15,7 +15,23 @@ namespace zel {
 
 namespace {
 
-constexpr int kFieldMinimumWidth = 220;
+// The controls, places in twips, and the client size.
+using enum ControlKind;
+// clang-format off
+constexpr ControlRow kControls[] = {
+    {u"Label1",     kLabel,  u"検索文字列",      165,  180, 1320, 330},
+    {u"txtFind",    kEntry,  u"",               1515,  180, 3300, 330},
+    {u"Label2",     kLabel,  u"置き換え文字列",  165,  600, 1320, 330},
+    {u"txtReplace", kEntry,  u"",               1515,  600, 3300, 330},
+    {u"Check1",     kCheck,  u"先頭から開始",    165, 1020, 3000, 300},
+    {u"Change",     kButton, u"変　更",         4905,  165, 1200, 345},
+    {u"AllChange",  kButton, u"全て変更",       4905,  585, 1200, 345},
+    {u"NextFind",   kButton, u"スキップ",       6210,  165, 1200, 345},
+    {u"Cancel",     kButton, u"閉じる",         6210,  585, 1200, 345},
+};
+// clang-format on
+constexpr int kClientWidth = 7560;
+constexpr int kClientHeight = 1425;
 
 }  // namespace
 
@@ -26,60 +42,24 @@ ReplaceDialog::ReplaceDialog(QWidget* main_window, SearchState& state, SearchTar
       state_(state),
       target_(target),
       prompts_(prompts) {
-  using namespace search_texts;
   setObjectName(QStringLiteral("frmReplace"));
-  setWindowTitle(kReplaceCaption);
+  setWindowTitle(search_texts::kReplaceCaption);
   setModal(true);
 
-  find_label_ = new QLabel(kReplaceFindLabel, this);
-  find_label_->setObjectName(QStringLiteral("Label1"));
-  find_edit_ = new QLineEdit(this);
-  find_edit_->setObjectName(QStringLiteral("txtFind"));
-  find_edit_->setMinimumWidth(kFieldMinimumWidth);
-  find_label_->setBuddy(find_edit_);
-  replace_label_ = new QLabel(kReplaceWithLabel, this);
-  replace_label_->setObjectName(QStringLiteral("Label2"));
-  replace_edit_ = new QLineEdit(this);
-  replace_edit_->setObjectName(QStringLiteral("txtReplace"));
-  replace_edit_->setMinimumWidth(kFieldMinimumWidth);
-  replace_label_->setBuddy(replace_edit_);
-  from_top_box_ = new QCheckBox(kReplaceFromTop, this);
-  from_top_box_->setObjectName(QStringLiteral("Check1"));
-  from_top_box_->setChecked(true);
-  change_button_ = new QPushButton(kChangeButton, this);
-  change_button_->setObjectName(QStringLiteral("Change"));
-  all_change_button_ = new QPushButton(kAllChangeButton, this);
-  all_change_button_->setObjectName(QStringLiteral("AllChange"));
-  skip_button_ = new QPushButton(kSkipButton, this);
-  skip_button_->setObjectName(QStringLiteral("NextFind"));
-  close_button_ = new QPushButton(kCloseButton, this);
-  close_button_->setObjectName(QStringLiteral("Cancel"));
-
-  // Only "変　更" is ever the default button, and only while there is a search text; no
-  // button becomes the default by taking the focus.
-  for (QPushButton* button : {change_button_, all_change_button_, skip_button_, close_button_})
-    button->setAutoDefault(false);
-
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(find_label_, 0, 0);
-  layout->addWidget(find_edit_, 0, 1);
-  layout->addWidget(replace_label_, 1, 0);
-  layout->addWidget(replace_edit_, 1, 1);
-  layout->addWidget(from_top_box_, 2, 0, 1, 2);
-  layout->addWidget(change_button_, 0, 2);
-  layout->addWidget(skip_button_, 0, 3);
-  layout->addWidget(all_change_button_, 1, 2);
-  layout->addWidget(close_button_, 1, 3);
-  layout->setColumnMinimumWidth(1, kFieldMinimumWidth);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  setTabOrder(find_edit_, replace_edit_);
-  setTabOrder(replace_edit_, change_button_);
-  setTabOrder(change_button_, close_button_);
-  setTabOrder(close_button_, all_change_button_);
-  setTabOrder(all_change_button_, from_top_box_);
-  setTabOrder(from_top_box_, skip_button_);
-  find_edit_->setFocus();
+  // Only "変　更" is ever the default button, and only while there is a search text.
+  const ControlSet controls =
+      MakeSearchDialogControls(this, kControls, kClientWidth, kClientHeight);
+  find_edit_ = controls.Get<QLineEdit>(u"txtFind");
+  replace_edit_ = controls.Get<QLineEdit>(u"txtReplace");
+  controls.Get<QLabel>(u"Label1")->setBuddy(find_edit_);
+  controls.Get<QLabel>(u"Label2")->setBuddy(replace_edit_);
+  from_top_box_ = controls.Get<QCheckBox>(u"Check1");
+  change_button_ = controls.Get<QPushButton>(u"Change");
+  all_change_button_ = controls.Get<QPushButton>(u"AllChange");
+  skip_button_ = controls.Get<QPushButton>(u"NextFind");
+  close_button_ = controls.Get<QPushButton>(u"Cancel");
+  controls.SetTabOrder(
+      {u"txtFind", u"txtReplace", u"Change", u"Cancel", u"AllChange", u"Check1", u"NextFind"});
 
   connect(find_edit_, &QLineEdit::textChanged, this, &ReplaceDialog::txtFind_Change);
   connect(replace_edit_, &QLineEdit::textChanged, this, &ReplaceDialog::txtReplace_Change);

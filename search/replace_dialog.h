@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -40,9 +39,7 @@ class ReplaceDialog : public QDialog {
   SearchTarget& target_;
   Prompts& prompts_;
 
-  QLabel* find_label_;
   QLineEdit* find_edit_;
-  QLabel* replace_label_;
   QLineEdit* replace_edit_;
   QCheckBox* from_top_box_;
   QPushButton* change_button_;

@@ -2,18 +2,14 @@
 
 #include <QString>
 
-// Fixed texts of the find and replace windows. Mind the blanks: the find dialog's messages
-// start with a blank, those of F3 do not; "変　更" reports with an ideographic space,
-// "全て変更" and "スキップ" with an ordinary one.
+// Fixed texts of the find and replace windows; the controls' captions stand in the dialogs'
+// placement tables. Mind the blanks: the find dialog's messages start with a blank, those of
+// F3 do not; "変　更" reports with an ideographic space, "全て変更" and "スキップ" with an
+// ordinary one.
 namespace zel::search_texts {
 
 // Find dialog (frmFind).
 inline const QString kFindCaption = QStringLiteral("検索");
-inline const QString kFindLabel = QStringLiteral("検索文字列        :");
-inline const QString kFindFromTop = QStringLiteral("先頭から検索");
-inline const QString kFindButton = QStringLiteral("検 索");
-inline const QString kFindCancel = QStringLiteral("ｷｬﾝｾﾙ");
-inline const QString kFindHint = QStringLiteral("※ 続けて検索するには[F3]を押してください。");
 
 // Messages of the find dialog's "検 索" (caption kFindCaption).
 inline const QString kFoundCountDialog = QStringLiteral(" 回 見つかりました。");
@@ -24,13 +20,6 @@ inline const QString kNotFoundNext = QStringLiteral("は見つかりませんで
 
 // Replace dialog (frmReplace).
 inline const QString kReplaceCaption = QStringLiteral("文字列の置き換え");
-inline const QString kReplaceFindLabel = QStringLiteral("検索文字列");
-inline const QString kReplaceWithLabel = QStringLiteral("置き換え文字列");
-inline const QString kReplaceFromTop = QStringLiteral("先頭から開始");
-inline const QString kChangeButton = QStringLiteral("変　更");
-inline const QString kAllChangeButton = QStringLiteral("全て変更");
-inline const QString kSkipButton = QStringLiteral("スキップ");
-inline const QString kCloseButton = QStringLiteral("閉じる");
 
 // Messages of the replace dialog.
 inline const QString kReplaceMessageCaption = QStringLiteral("置き換え");

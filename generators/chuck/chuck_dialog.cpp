@@ -1,7 +1,6 @@
 #include "generators/chuck/chuck_dialog.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "generators/common/dialog_style.h"
 #include "generators/common/enter_navigator.h"
+#include "generators/common/generator_controls.h"
 #include "generators/common/illustration.h"
 #include "generators/common/output_pane.h"
 #include "generators/common/transfer_buttons.h"
@@ -18,56 +18,49 @@ namespace zel {
 
 namespace {
 
-// Fixed texts of the dialog.
 const QString kCaption = QStringLiteral("チャック/心押し");
-const std::array<QString, 8> kFieldLabels = {
-    QStringLiteral("チャック爪寸法 D1"), QStringLiteral("チャック爪寸法 L1"),
-    QStringLiteral("チャック爪位置 CX"), QStringLiteral("チャック爪位置 CZ"),
-    QStringLiteral("センター穴径 D2"),   QStringLiteral("センター軸径 D3"),
-    QStringLiteral("センター長さ L2"),   QStringLiteral("素材端面位置 WR")};
-const QString kClampingFrameCaption = QStringLiteral("チャック把握切替");
-const QString kOutsideCaption = QStringLiteral("外径");
-const QString kInsideCaption = QStringLiteral("内径");
-const QString kHoldingFrameCaption = QStringLiteral("チャック/センターワーク切替");
-const QString kChuckWorkCaption = QStringLiteral("チャックワーク");
-const QString kCentreWorkCaption = QStringLiteral("センターワーク");
-const QString kSwitchingCaption = QStringLiteral("切替システム変数を使用する");
-const QString kBarrierCaption = QStringLiteral("バリア機能を有効にする");
 
-// The illustrations: index 0 for OD clamping, 1 for ID clamping.
-const std::array<QString, 2> kPictureResources = {QStringLiteral(":/chuck_od.svg"),
-                                                  QStringLiteral(":/chuck_id.svg")};
-
-// Layout in twips. The illustration sits in the upper left, the output pane under it; the
-// fields, the two frames, the check boxes and the buttons form a column on the right.
-constexpr int kPictureLeft = 120;
-constexpr int kPictureTop = 200;
-constexpr int kPictureWidth = 6600;
-constexpr int kPictureHeight = 3500;
-constexpr int kColumnLeft = 6960;
-constexpr int kColumnWidth = 3600;
-constexpr int kLabelWidth = 1860;
-constexpr int kFieldLeft = 8880;
-constexpr int kFieldWidth = 1680;
-constexpr int kRowTop = 240;
-constexpr int kRowPitch = 420;
-constexpr int kRowHeight = 330;
-constexpr int kFrameHeight = 780;
-constexpr int kClampingFrameTop = 3720;
-constexpr int kHoldingFrameTop = 4620;
-constexpr int kOptionTop = 330;
-constexpr int kFirstOptionLeft = 180;
-constexpr int kSecondOptionLeft = 1860;
-constexpr int kOptionWidth = 1620;
-constexpr int kSwitchingCheckTop = 5520;
-constexpr int kBarrierCheckTop = 5880;
-constexpr int kButtonTop = 6300;
-constexpr int kButtonHeight = 495;
-constexpr int kButtonWidth = 1740;
-constexpr int kPaneTop = 3840;
-constexpr int kPaneHeight = 2955;
 constexpr int kClientWidth = 10740;
 constexpr int kClientHeight = 6960;
+
+// The controls, places in twips. The illustration sits in the upper left, the output pane
+// under it; the fields, the two frames, the check boxes and the buttons form a column on the
+// right. The options' places are inside their frames. Picture1(0) shows OD clamping,
+// Picture1(1) ID clamping; the options show one of them.
+using enum ControlKind;
+// clang-format off
+constexpr ControlRow kControls[] = {
+    {u"Label1", kLabel, u"チャック爪寸法 D1", 6960,  240, 1860, 330},
+    {u"Text2",  kEntry, u"",                  8880,  240, 1680, 330},
+    {u"Label2", kLabel, u"チャック爪寸法 L1", 6960,  660, 1860, 330},
+    {u"Text3",  kEntry, u"",                  8880,  660, 1680, 330},
+    {u"Label3", kLabel, u"チャック爪位置 CX", 6960, 1080, 1860, 330},
+    {u"Text4",  kEntry, u"",                  8880, 1080, 1680, 330},
+    {u"Label4", kLabel, u"チャック爪位置 CZ", 6960, 1500, 1860, 330},
+    {u"Text5",  kEntry, u"",                  8880, 1500, 1680, 330},
+    {u"Label5", kLabel, u"センター穴径 D2",   6960, 1920, 1860, 330},
+    {u"Text6",  kEntry, u"",                  8880, 1920, 1680, 330},
+    {u"Label6", kLabel, u"センター軸径 D3",   6960, 2340, 1860, 330},
+    {u"Text7",  kEntry, u"",                  8880, 2340, 1680, 330},
+    {u"Label7", kLabel, u"センター長さ L2",   6960, 2760, 1860, 330},
+    {u"Text8",  kEntry, u"",                  8880, 2760, 1680, 330},
+    {u"Label8", kLabel, u"素材端面位置 WR",   6960, 3180, 1860, 330},
+    {u"Text9",  kEntry, u"",                  8880, 3180, 1680, 330},
+    {u"Frame1",  kFrame,  u"チャック把握切替",            6960, 3720, 3600, 780},
+    {u"Option1", kOption, u"外径",                         180,  330, 1620, 330, u"Frame1"},
+    {u"Option2", kOption, u"内径",                        1860,  330, 1620, 330, u"Frame1"},
+    {u"Frame2",  kFrame,  u"チャック/センターワーク切替", 6960, 4620, 3600, 780},
+    {u"Option3", kOption, u"チャックワーク",               180,  330, 1620, 330, u"Frame2"},
+    {u"Option4", kOption, u"センターワーク",              1860,  330, 1620, 330, u"Frame2"},
+    {u"Check1",  kCheck,  u"切替システム変数を使用する",  7050, 5520, 3600, 330},
+    {u"Check2",  kCheck,  u"バリア機能を有効にする",      7050, 5880, 3600, 330},
+    {u"Picture1(0)", kPicture, u":/chuck_od.svg",  120,  200, 6600, 3500},
+    {u"Picture1(1)", kPicture, u":/chuck_id.svg",  120,  200, 6600, 3500},
+    {u"Text1",       kPane,    u"",                120, 3840, 6600, 2955},
+    {u"Command2",    kButton,  u"転送/終了",      6960, 6300, 1740,  495},
+    {u"Command1",    kButton,  u"キャンセル",     8820, 6300, 1740,  495},
+};
+// clang-format on
 
 }  // namespace
 
@@ -77,7 +70,6 @@ ChuckDialog::ChuckDialog(const GeneratorContext& ctx, QWidget* parent)
   setWindowTitle(kCaption);
   ApplyGeneratorFont(this);
   BuildControls();
-  PlaceControls();
   SetTabOrder();
   // The fields start empty but for WR, which holds the chuck-work end face.
   fields_[kWr]->setText(kChuckWorkEndFace);
@@ -85,65 +77,25 @@ ChuckDialog::ChuckDialog(const GeneratorContext& ctx, QWidget* parent)
 }
 
 void ChuckDialog::BuildControls() {
+  const ControlSet controls(this, kControls, MakeGeneratorControl);
   for (int i = 0; i < kFieldCount; ++i) {
-    labels_[i] = new QLabel(kFieldLabels[i], this);
-    labels_[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-    fields_[i] = new QLineEdit(this);
-    fields_[i]->setObjectName(QStringLiteral("Text%1").arg(i + 2));
+    labels_[i] = controls.Get<QLabel>(QStringLiteral("Label%1").arg(i + 1));
+    fields_[i] = controls.Get<QLineEdit>(QStringLiteral("Text%1").arg(i + 2));
     labels_[i]->setBuddy(fields_[i]);
   }
-
-  clamping_frame_ = new QGroupBox(kClampingFrameCaption, this);
-  clamping_frame_->setObjectName(QStringLiteral("Frame1"));
-  outside_option_ = new QRadioButton(kOutsideCaption, clamping_frame_);
-  outside_option_->setObjectName(QStringLiteral("Option1"));
-  inside_option_ = new QRadioButton(kInsideCaption, clamping_frame_);
-  inside_option_->setObjectName(QStringLiteral("Option2"));
-
-  holding_frame_ = new QGroupBox(kHoldingFrameCaption, this);
-  holding_frame_->setObjectName(QStringLiteral("Frame2"));
-  chuck_work_option_ = new QRadioButton(kChuckWorkCaption, holding_frame_);
-  chuck_work_option_->setObjectName(QStringLiteral("Option3"));
-  centre_work_option_ = new QRadioButton(kCentreWorkCaption, holding_frame_);
-  centre_work_option_->setObjectName(QStringLiteral("Option4"));
-
-  switching_check_ = new QCheckBox(kSwitchingCaption, this);
-  switching_check_->setObjectName(QStringLiteral("Check1"));
-  barrier_check_ = new QCheckBox(kBarrierCaption, this);
-  barrier_check_->setObjectName(QStringLiteral("Check2"));
-
-  for (int i = 0; i < 2; ++i) {
-    pictures_[i] =
-        new Illustration(QStringLiteral("Picture1(%1)").arg(i), kPictureResources[i], this);
-  }
-
-  pane_ = new OutputPane(QStringLiteral("Text1"), this);
-  buttons_ = new TransferButtons(this, ctx_.sink, pane_, QStringLiteral("Command2"),
-                                 QStringLiteral("Command1"));
+  outside_option_ = controls.Get<QRadioButton>(u"Option1");
+  inside_option_ = controls.Get<QRadioButton>(u"Option2");
+  chuck_work_option_ = controls.Get<QRadioButton>(u"Option3");
+  centre_work_option_ = controls.Get<QRadioButton>(u"Option4");
+  switching_check_ = controls.Get<QCheckBox>(u"Check1");
+  barrier_check_ = controls.Get<QCheckBox>(u"Check2");
+  pictures_[0] = controls.Get<Illustration>(u"Picture1(0)");
+  pictures_[1] = controls.Get<Illustration>(u"Picture1(1)");
+  pane_ = controls.Get<OutputPane>(u"Text1");
+  buttons_ = new TransferButtons(this, ctx_.sink, pane_, controls.Get<QPushButton>(u"Command2"),
+                                 controls.Get<QPushButton>(u"Command1"));
   buttons_->SetGuard([this] { return MayTransfer(); });
   enter_ = new EnterNavigator(this);
-}
-
-void ChuckDialog::PlaceControls() {
-  for (int i = 0; i < kFieldCount; ++i) {
-    const int top = kRowTop + i * kRowPitch;
-    PlaceTwips(labels_[i], kColumnLeft, top, kLabelWidth, kRowHeight);
-    PlaceTwips(fields_[i], kFieldLeft, top, kFieldWidth, kRowHeight);
-  }
-  PlaceTwips(clamping_frame_, kColumnLeft, kClampingFrameTop, kColumnWidth, kFrameHeight);
-  PlaceTwips(outside_option_, kFirstOptionLeft, kOptionTop, kOptionWidth, kRowHeight);
-  PlaceTwips(inside_option_, kSecondOptionLeft, kOptionTop, kOptionWidth, kRowHeight);
-  PlaceTwips(holding_frame_, kColumnLeft, kHoldingFrameTop, kColumnWidth, kFrameHeight);
-  PlaceTwips(chuck_work_option_, kFirstOptionLeft, kOptionTop, kOptionWidth, kRowHeight);
-  PlaceTwips(centre_work_option_, kSecondOptionLeft, kOptionTop, kOptionWidth, kRowHeight);
-  PlaceTwips(switching_check_, kColumnLeft + kFirstOptionLeft / 2, kSwitchingCheckTop, kColumnWidth,
-             kRowHeight);
-  PlaceTwips(barrier_check_, kColumnLeft + kFirstOptionLeft / 2, kBarrierCheckTop, kColumnWidth,
-             kRowHeight);
-  PlaceTwips(buttons_->transfer_button(), kColumnLeft, kButtonTop, kButtonWidth, kButtonHeight);
-  PlaceTwips(buttons_->cancel_button(), kColumnLeft + kColumnWidth - kButtonWidth, kButtonTop,
-             kButtonWidth, kButtonHeight);
-  PlaceTwips(pane_, kPictureLeft, kPaneTop, kPictureWidth, kPaneHeight);
   resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 }
 
@@ -222,14 +174,14 @@ void ChuckDialog::showEvent(QShowEvent* event) {
 
 void ChuckDialog::Option1_Click() {
   pictures_[1]->hide();
-  pictures_[0]->ShowAt(kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight);
+  pictures_[0]->show();
   FocusFirstField();
   UpdatePane();
 }
 
 void ChuckDialog::Option2_Click() {
   pictures_[0]->hide();
-  pictures_[1]->ShowAt(kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight);
+  pictures_[1]->show();
   FocusFirstField();
   UpdatePane();
 }

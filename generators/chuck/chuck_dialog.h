@@ -8,7 +8,6 @@
 #include "generators/common/generator_context.h"
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -39,7 +38,6 @@ class ChuckDialog : public QDialog {
   enum Field { kD1, kL1, kCx, kCz, kD2, kD3, kL2, kWr, kFieldCount };
 
   void BuildControls();
-  void PlaceControls();
   void SetTabOrder();
   void ConnectControls();
 
@@ -58,10 +56,8 @@ class ChuckDialog : public QDialog {
   GeneratorContext ctx_;
   std::array<QLabel*, kFieldCount> labels_{};
   std::array<QLineEdit*, kFieldCount> fields_{};
-  QGroupBox* clamping_frame_ = nullptr;
   QRadioButton* outside_option_ = nullptr;
   QRadioButton* inside_option_ = nullptr;
-  QGroupBox* holding_frame_ = nullptr;
   QRadioButton* chuck_work_option_ = nullptr;
   QRadioButton* centre_work_option_ = nullptr;
   QCheckBox* switching_check_ = nullptr;

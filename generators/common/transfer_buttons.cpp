@@ -3,25 +3,44 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "platform/prompts.h"
 #include "editor/block_sink.h"
 #include "generators/common/output_pane.h"
+#include "platform/prompts.h"
 
 namespace zel {
 
+namespace {
+
+QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* dialog) {
+  auto* button = new QPushButton(caption, dialog);
+  button->setObjectName(name);
+  return button;
+}
+
+}  // namespace
+
 TransferButtons::TransferButtons(QDialog* dialog, BlockSink& sink, BlockFn block,
-                                 const QString& transfer_name, const QString& cancel_name)
+                                 QPushButton* transfer, QPushButton* cancel)
     : QObject(dialog),
       dialog_(dialog),
       sink_(sink),
       block_(std::move(block)),
-      transfer_(new QPushButton(kTransferCaption, dialog)),
-      cancel_(new QPushButton(kCancelCaption, dialog)) {
-  transfer_->setObjectName(transfer_name);
-  cancel_->setObjectName(cancel_name);
+      transfer_(transfer),
+      cancel_(cancel) {
   connect(transfer_, &QPushButton::clicked, this, [this] { Transfer(); });
   connect(cancel_, &QPushButton::clicked, dialog_, &QDialog::reject);
 }
+
+TransferButtons::TransferButtons(QDialog* dialog, BlockSink& sink, const OutputPane* pane,
+                                 QPushButton* transfer, QPushButton* cancel)
+    : TransferButtons(
+          dialog, sink, [pane] { return pane->Block(); }, transfer, cancel) {}
+
+TransferButtons::TransferButtons(QDialog* dialog, BlockSink& sink, BlockFn block,
+                                 const QString& transfer_name, const QString& cancel_name)
+    : TransferButtons(dialog, sink, std::move(block),
+                      NamedButton(kTransferCaption, transfer_name, dialog),
+                      NamedButton(kCancelCaption, cancel_name, dialog)) {}
 
 TransferButtons::TransferButtons(QDialog* dialog, BlockSink& sink, const OutputPane* pane,
                                  const QString& transfer_name, const QString& cancel_name)

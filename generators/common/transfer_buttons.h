@@ -40,6 +40,11 @@ class TransferButtons : public QObject {
   // The common case: the pane's text is handed over as it stands.
   TransferButtons(QDialog* dialog, BlockSink& sink, const OutputPane* pane,
                   const QString& transfer_name, const QString& cancel_name);
+  // Takes over two buttons that the dialog's placement table made.
+  TransferButtons(QDialog* dialog, BlockSink& sink, BlockFn block, QPushButton* transfer,
+                  QPushButton* cancel);
+  TransferButtons(QDialog* dialog, BlockSink& sink, const OutputPane* pane, QPushButton* transfer,
+                  QPushButton* cancel);
 
   void SetGuard(GuardFn guard) { guard_ = std::move(guard); }
 
