@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
@@ -14,14 +15,16 @@
 #include <QStyleOptionButton>
 #include <QToolBar>
 
+#include <memory>
+
 #include "app/about_dialog.h"
+#include "editor/editor_box.h"
+#include "editor/program_document.h"
+#include "generators/chuck/chuck_dialog.h"
 #include "platform/fonts.h"
 #include "platform/machine.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
-#include "editor/editor_box.h"
-#include "editor/program_document.h"
-#include "generators/chuck/chuck_dialog.h"
 #include "search/search_commands.h"
 
 namespace zel {
@@ -39,23 +42,84 @@ constexpr int kButtonHeight = 855;
 const QString kWindowCaption = QStringLiteral("ZEL_Editor Ver.1.2");
 
 // Captions of the button strip, set at start-up; 5 and 6 have no command.
+// clang-format off
 const std::array<QString, 8> kButtonCaptions = {
     QStringLiteral("O番号挿入"), QStringLiteral("   チャック   心押し"),
     QStringLiteral("工具登録"),  QStringLiteral("素材側面"),
     QStringLiteral("素材正面"),  QString(),
     QString(),                   QStringLiteral("終了")};
+// clang-format on
 
-// Toolbar keys, left to right, with their pictures. A separator follows "上書き保存".
+// The menus of the menu bar, left to right.
+enum MenuId { kFileMenu, kEditMenu, kInputMenu, kHelpMenu, kNoMenu };
+struct MenuRow {
+  const char* name;
+  const char* caption;
+};
+constexpr MenuRow kMenus[] = {{"mnuFile", "ファイル(&F)"},
+                              {"mnuEdit", "編集(&E)"},
+                              {"mnuInput", "登録(&I)"},
+                              {"mnuHelp", "ヘルプ(&H)"}};
+
+// Toolbar keys, left to right, with their pictures and the command each one triggers. A
+// separator follows "上書き保存".
 struct ToolKey {
   const char* key;
   const char* picture;
+  const char* command;
 };
+// clang-format off
 constexpr ToolKey kToolKeys[] = {
-    {"新規", ":/tb_new.svg"},        {"開く", ":/tb_open.svg"},
-    {"上書き保存", ":/tb_save.svg"}, {"元に戻す", ":/tb_undo.svg"},
-    {"切り取り", ":/tb_cut.svg"},    {"コピー", ":/tb_copy.svg"},
-    {"全コピー", ":/tb_allcopy.svg"}, {"貼り付け", ":/tb_paste.svg"},
-    {"検索", ":/tb_find.svg"},       {"置換", ":/tb_replace.svg"}};
+    {"新規",       ":/tb_new.svg",     "mnuFileNew"},
+    {"開く",       ":/tb_open.svg",    "mnuFileOpen"},
+    {"上書き保存", ":/tb_save.svg",    "mnuFileSave"},
+    {"元に戻す",   ":/tb_undo.svg",    "mnuEditUndo"},
+    {"切り取り",   ":/tb_cut.svg",     "mnuEditCut"},
+    {"コピー",     ":/tb_copy.svg",    "mnuEditCopy"},
+    {"全コピー",   ":/tb_allcopy.svg", "mnuEditAllCopy"},
+    {"貼り付け",   ":/tb_paste.svg",   "mnuEditPaste"},
+    {"検索",       ":/tb_find.svg",    "mnuEditFind"},
+    {"置換",       ":/tb_replace.svg", "OpenReplace"}};
+// clang-format on
+
+// The strip buttons that are no generator command; 5 and 6 have none and only give the
+// focus back to the editor box.
+struct StripCommand {
+  int index;
+  const char* command;
+};
+constexpr StripCommand kStripCommands[] = {{0, "ONumber"}, {7, "mnuFileExit"}};
+
+// How a generator command makes its dialog.
+using DialogMaker = std::unique_ptr<QDialog> (*)(const GeneratorContext&, QWidget* parent);
+template <typename Dialog>
+std::unique_ptr<QDialog> MakeDialog(const GeneratorContext& context, QWidget* parent) {
+  return std::make_unique<Dialog>(context, parent);
+}
+
+// The four generator commands of the "登録" menu and the strip. A command without a dialog
+// maker is not built yet: its menu entry and strip button stay disabled.
+struct GeneratorCommand {
+  const char* name;
+  const char* caption;
+  int strip_index;
+  DialogMaker make;
+};
+// clang-format off
+constexpr GeneratorCommand kGeneratorCommands[] = {
+    {"InputChuck", "チャック/心押し(&C)", 1, &MakeDialog<ChuckDialog>},
+    {"InputTool",  "工具登録(&T)",        2, nullptr},
+    {"InputWork",  "素材側面(&M)",        3, nullptr},
+    {"InputWorkF", "素材正面(&F)",        4, nullptr},
+};
+// clang-format on
+
+// Keeps a toolbar key or a strip button enabled exactly when its command is.
+template <typename Control>
+void FollowEnabled(QAction* command, Control* control) {
+  control->setEnabled(command->isEnabled());
+  QObject::connect(command, &QAction::enabledChanged, control, &Control::setEnabled);
+}
 
 // A strip button whose caption wraps at its blanks when it is wider than the button, so
 // that "   チャック   心押し" stands on two lines as the operators know it.
@@ -184,74 +248,81 @@ void MainWindow::LayOut() {
 }
 
 void MainWindow::BuildMenus() {
-  auto add = [this](QMenu* menu, const char* name, const QString& caption,
-                    const QKeySequence& shortcut, auto slot) {
-    QAction* action = menu->addAction(caption);
+  // One action per command. A row without caption is a separator of its menu.
+  struct CommandRow {
+    MenuId menu;
+    const char* name;
+    const char* caption;
+    QList<QKeySequence> shortcuts;
+    std::function<void()> run;
+  };
+  using K = QKeySequence;
+  ProgramDocument* doc = document_;
+  // clang-format off
+  const CommandRow commands[] = {
+      {kFileMenu, "mnuFileNew",      "新規(&N)",                {K(Qt::CTRL | Qt::Key_N)}, [doc] { doc->New(); }},
+      {kFileMenu, "mnuFileOpen",     "開く(&O)...",             {K(Qt::CTRL | Qt::Key_O)}, [doc] { doc->Open(); }},
+      {kFileMenu, "mnuFileBar0",     nullptr,                   {}, {}},
+      {kFileMenu, "mnuFileSave",     "上書き保存(&S)",          {K(Qt::CTRL | Qt::Key_S)}, [doc] { doc->Save(); }},
+      {kFileMenu, "mnuFileSaveAs",   "名前を付けて保存(&A)...", {}, [doc] { doc->SaveAs(); }},
+      {kFileMenu, "mnuFileBar1",     nullptr,                   {}, {}},
+      {kFileMenu, "mnuFileExit",     "終了(&X)",                {}, [this] { mnuFileExit_Click(); }},
+      {kEditMenu, "mnuEditUndo",     "元に戻す(&U)",            {}, [doc] { doc->UndoCommand(); }},
+      {kEditMenu, "mnuEditBar0",     nullptr,                   {}, {}},
+      // The editor box's own alternative clipboard keys lead to the same commands.
+      {kEditMenu, "mnuEditCut",      "切り取り(&T)", {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)}, [doc] { doc->Cut(); }},
+      {kEditMenu, "mnuEditCopy",     "ｺﾋﾟｰ(&C)",     {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)}, [doc] { doc->Copy(); }},
+      {kEditMenu, "mnuEditAllCopy",  "全コピー(&A)", {K(Qt::CTRL | Qt::Key_A)}, [doc] { doc->AllCopy(); }},
+      {kEditMenu, "mnuEditPaste",    "貼り付け(&P)", {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)}, [doc] { doc->Paste(); }},
+      {kEditMenu, "mnuEditBar1",     nullptr,        {}, {}},
+      {kEditMenu, "mnuEditFind",     "検索(&F)",     {K(Qt::CTRL | Qt::Key_F)}, [this] { search_->OpenFind(); }},
+      {kEditMenu, "mnuEditNextFind", "次を検索",     {K(Qt::Key_F3)}, [this] { search_->FindNext(); }},
+      {kInputMenu, "ONumber",        "O番号挿入(&O)", {}, [this] { ONumber_Click(); }},
+      {kHelpMenu, "mnuHelpAbout",    "ﾊﾞｰｼﾞｮﾝ情報(&A)", {}, [this] { mnuHelpAbout_Click(); }},
+      // Only the toolbar's "置換" key leads to the replace dialog.
+      {kNoMenu,   "OpenReplace",     "置換",         {}, [this] { search_->OpenReplace(); }},
+  };
+  // clang-format on
+
+  std::array<QMenu*, std::size(kMenus)> menus{};
+  for (std::size_t i = 0; i < menus.size(); ++i) {
+    menus[i] = menuBar()->addMenu(QString::fromUtf8(kMenus[i].caption));
+    menus[i]->setObjectName(QString::fromUtf8(kMenus[i].name));
+  }
+  edit_menu_ = menus[kEditMenu];
+  const auto add = [this, &menus](MenuId menu, const char* name, const char* caption,
+                                  const QList<QKeySequence>& shortcuts, std::function<void()> run) {
+    QAction* action = nullptr;
+    if (menu == kNoMenu) {
+      action = new QAction(QString::fromUtf8(caption), this);
+    } else if (!caption) {
+      action = menus[menu]->addSeparator();
+    } else {
+      action = menus[menu]->addAction(QString::fromUtf8(caption));
+    }
     action->setObjectName(QString::fromUtf8(name));
-    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, slot);
+    action->setShortcuts(shortcuts);
+    if (run) connect(action, &QAction::triggered, this, std::move(run));
+    commands_.insert(action->objectName(), action);
     return action;
   };
-  auto separator = [](QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromUtf8(name));
-  };
-  ProgramDocument* doc = document_;
+  for (const CommandRow& row : commands)
+    add(row.menu, row.name, row.caption, row.shortcuts, row.run);
+  for (const GeneratorCommand& generator : kGeneratorCommands) {
+    const DialogMaker make = generator.make;
+    QAction* action = add(kInputMenu, generator.name, generator.caption, {}, [this, make] {
+      RunGenerator([make](const GeneratorContext& context, QWidget* parent) {
+        make(context, parent)->exec();
+      });
+    });
+    action->setEnabled(make != nullptr);
+  }
+}
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-  file->setObjectName(QStringLiteral("mnuFile"));
-  add(file, "mnuFileNew", QStringLiteral("新規(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N),
-      [doc] { doc->New(); });
-  add(file, "mnuFileOpen", QStringLiteral("開く(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O),
-      [doc] { doc->Open(); });
-  separator(file, "mnuFileBar0");
-  add(file, "mnuFileSave", QStringLiteral("上書き保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S),
-      [doc] { doc->Save(); });
-  add(file, "mnuFileSaveAs", QStringLiteral("名前を付けて保存(&A)..."), QKeySequence(),
-      [doc] { doc->SaveAs(); });
-  separator(file, "mnuFileBar1");
-  add(file, "mnuFileExit", QStringLiteral("終了(&X)"), QKeySequence(),
-      [this] { mnuFileExit_Click(); });
-
-  edit_menu_ = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-  edit_menu_->setObjectName(QStringLiteral("mnuEdit"));
-  undo_action_ = add(edit_menu_, "mnuEditUndo", QStringLiteral("元に戻す(&U)"), QKeySequence(),
-                     [doc] { doc->UndoCommand(); });
-  separator(edit_menu_, "mnuEditBar0");
-  QAction* cut = add(edit_menu_, "mnuEditCut", QStringLiteral("切り取り(&T)"),
-                     QKeySequence(Qt::CTRL | Qt::Key_X), [doc] { doc->Cut(); });
-  QAction* copy = add(edit_menu_, "mnuEditCopy", QStringLiteral("ｺﾋﾟｰ(&C)"),
-                      QKeySequence(Qt::CTRL | Qt::Key_C), [doc] { doc->Copy(); });
-  add(edit_menu_, "mnuEditAllCopy", QStringLiteral("全コピー(&A)"),
-      QKeySequence(Qt::CTRL | Qt::Key_A), [doc] { doc->AllCopy(); });
-  paste_action_ = add(edit_menu_, "mnuEditPaste", QStringLiteral("貼り付け(&P)"),
-                      QKeySequence(Qt::CTRL | Qt::Key_V), [doc] { doc->Paste(); });
-  // The editor box's own alternative clipboard keys lead to the same commands.
-  cut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
-  copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
-  paste_action_->setShortcuts(
-      {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
-  separator(edit_menu_, "mnuEditBar1");
-  add(edit_menu_, "mnuEditFind", QStringLiteral("検索(&F)"), QKeySequence(Qt::CTRL | Qt::Key_F),
-      [this] { search_->OpenFind(); });
-  add(edit_menu_, "mnuEditNextFind", QStringLiteral("次を検索"), QKeySequence(Qt::Key_F3),
-      [this] { search_->FindNext(); });
-
-  QMenu* input = menuBar()->addMenu(QStringLiteral("登録(&I)"));
-  input->setObjectName(QStringLiteral("mnuInput"));
-  add(input, "ONumber", QStringLiteral("O番号挿入(&O)"), QKeySequence(), [this] { ONumber_Click(); });
-  add(input, "InputChuck", QStringLiteral("チャック/心押し(&C)"), QKeySequence(),
-      [this] { InputChuck_Click(); });
-  add(input, "InputTool", QStringLiteral("工具登録(&T)"), QKeySequence(),
-      [this] { InputTool_Click(); })->setEnabled(false);
-  add(input, "InputWork", QStringLiteral("素材側面(&M)"), QKeySequence(),
-      [this] { InputWork_Click(); })->setEnabled(false);
-  add(input, "InputWorkF", QStringLiteral("素材正面(&F)"), QKeySequence(),
-      [this] { InputWorkF_Click(); })->setEnabled(false);
-
-  QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
-  add(help, "mnuHelpAbout", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), QKeySequence(),
-      [this] { mnuHelpAbout_Click(); });
+QAction* MainWindow::Command(const QString& name) const {
+  QAction* action = commands_.value(name);
+  if (!action) qFatal("The main window has no command %s", qPrintable(name));
+  return action;
 }
 
 void MainWindow::BuildToolbar() {
@@ -268,9 +339,8 @@ void MainWindow::BuildToolbar() {
     action->setData(key);
     action->setToolTip(key);
     connect(action, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+    FollowEnabled(Command(QString::fromUtf8(tool.command)), action);
     if (key == QStringLiteral("上書き保存")) toolbar_->addSeparator();
-    if (key == QStringLiteral("元に戻す")) undo_key_ = action;
-    if (key == QStringLiteral("貼り付け")) paste_key_ = action;
   }
   // The two lines under the toolbar: 3D shadow, then 3D highlight.
   for (const auto& [name, role] : {std::pair{"Line1", QPalette::Dark}, std::pair{"Line2", QPalette::Light}}) {
@@ -284,52 +354,40 @@ void MainWindow::BuildToolbar() {
 }
 
 void MainWindow::BuildButtonStrip() {
+  for (const StripCommand& strip : kStripCommands)
+    strip_commands_[strip.index] = Command(QString::fromUtf8(strip.command));
+  for (const GeneratorCommand& generator : kGeneratorCommands)
+    strip_commands_[generator.strip_index] = Command(QString::fromUtf8(generator.name));
   for (int i = 0; i < 8; ++i) {
     auto* button = new StripButton(client_);
     button->setObjectName(QStringLiteral("Command1(%1)").arg(i));
     button->setFont(CaptionFont(14.25));
     button->setFocusPolicy(Qt::TabFocus);
     connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    // Buttons 2 to 4 wait for their dialogs.
-    if (i >= 2 && i <= 4) button->setEnabled(false);
+    if (strip_commands_[i]) FollowEnabled(strip_commands_[i], static_cast<QPushButton*>(button));
     buttons_[i] = button;
   }
 }
 
 void MainWindow::SetUndoEnabled(bool enabled) {
-  undo_action_->setEnabled(enabled);
-  undo_key_->setEnabled(enabled);
+  Command(QStringLiteral("mnuEditUndo"))->setEnabled(enabled);
 }
 
 void MainWindow::SetPasteEnabled(bool enabled) {
-  paste_action_->setEnabled(enabled);
-  paste_key_->setEnabled(enabled);
+  Command(QStringLiteral("mnuEditPaste"))->setEnabled(enabled);
 }
 
 void MainWindow::Command1_Click(int index) {
-  switch (index) {
-    case 0: ONumber_Click(); break;
-    case 1: InputChuck_Click(); break;
-    case 2: InputTool_Click(); break;
-    case 3: InputWork_Click(); break;
-    case 4: InputWorkF_Click(); break;
-    case 7: mnuFileExit_Click(); return;
-    default: break;
-  }
-  text1_->setFocus();
+  QAction* command = strip_commands_[index];
+  if (command) command->trigger();
+  // Exit leaves the focus alone; every other button gives it back to the editor box.
+  if (command != Command(QStringLiteral("mnuFileExit"))) text1_->setFocus();
 }
 
 void MainWindow::tbToolBar_ButtonClick(const QString& key) {
-  if (key == QStringLiteral("新規")) document_->New();
-  else if (key == QStringLiteral("開く")) document_->Open();
-  else if (key == QStringLiteral("上書き保存")) document_->Save();
-  else if (key == QStringLiteral("元に戻す")) document_->UndoCommand();
-  else if (key == QStringLiteral("切り取り")) document_->Cut();
-  else if (key == QStringLiteral("コピー")) document_->Copy();
-  else if (key == QStringLiteral("全コピー")) document_->AllCopy();
-  else if (key == QStringLiteral("貼り付け")) document_->Paste();
-  else if (key == QStringLiteral("検索")) search_->OpenFind();
-  else if (key == QStringLiteral("置換")) search_->OpenReplace();
+  for (const ToolKey& tool : kToolKeys) {
+    if (key == QString::fromUtf8(tool.key)) Command(QString::fromUtf8(tool.command))->trigger();
+  }
 }
 
 void MainWindow::ONumber_Click() {
@@ -342,19 +400,6 @@ void MainWindow::RunGenerator(const DialogRunner& run_dialog) {
   run_dialog(GeneratorContext{context_.prompts, *text1_}, this);
   text1_->setFocus();
 }
-
-void MainWindow::InputChuck_Click() {
-  RunGenerator([](const GeneratorContext& context, QWidget* parent) {
-    ChuckDialog dialog(context, parent);
-    dialog.exec();
-  });
-}
-
-// The tool, side-view and front-view dialogs are not built yet: their menu entries and
-// buttons stay disabled, and these handlers do nothing.
-void MainWindow::InputTool_Click() {}
-void MainWindow::InputWork_Click() {}
-void MainWindow::InputWorkF_Click() {}
 
 void MainWindow::mnuHelpAbout_Click() {
   AboutDialog about(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 
 #include <array>
@@ -34,8 +35,9 @@ struct MainWindowContext {
 };
 
 // frmMain: the program's one top-level window. It lays out the editor box, the name box,
-// the toolbar and the button strip, and wires menus, toolbar keys and buttons to the
-// commands of the document, the search and the generator dialogs.
+// the toolbar and the button strip. Every command is one QAction, made from the window's
+// command table (and the generator table); the menus show these actions, and the toolbar
+// keys and strip buttons trigger them and follow their enabled state.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -57,10 +59,6 @@ class MainWindow : public QMainWindow {
   void mnuFileExit_Click();
   void mnuHelpAbout_Click();
   void ONumber_Click();
-  void InputChuck_Click();
-  void InputTool_Click();
-  void InputWork_Click();
-  void InputWorkF_Click();
 
   // Shows a generator dialog the way the four generator commands do: stores the undo
   // snapshot, runs the dialog modally, then puts the focus back on the editor box.
@@ -73,6 +71,9 @@ class MainWindow : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The action of a command, by its name ("mnuEditUndo"); the only place where a command
+  // is enabled or disabled.
+  QAction* Command(const QString& name) const;
   void BuildMenus();
   void BuildToolbar();
   void BuildButtonStrip();
@@ -96,11 +97,10 @@ class MainWindow : public QMainWindow {
   ProgramDocument* document_ = nullptr;
   SearchCommands* search_ = nullptr;
 
+  QHash<QString, QAction*> commands_;
+  // The command of each strip button; 5 and 6 have none.
+  std::array<QAction*, 8> strip_commands_{};
   QMenu* edit_menu_ = nullptr;
-  QAction* undo_action_ = nullptr;
-  QAction* paste_action_ = nullptr;
-  QAction* undo_key_ = nullptr;
-  QAction* paste_key_ = nullptr;
 };
 
 }  // namespace zel

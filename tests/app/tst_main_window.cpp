@@ -115,6 +115,60 @@ class MainWindowTest : public QObject {
     QCOMPARE(Setting("OpenPathName"), QStringLiteral("C:\\"));
   }
 
+  // Each command is one action; its toolbar key and strip button follow its enabled state.
+  void CommandsLeadTheirKeysAndButtons_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("strip");
+    QTest::addColumn<bool>("enabled");
+    // clang-format off
+    QTest::newRow("new: key")                  << "mnuFileNew"     << "新規"     << -1 << true;
+    QTest::newRow("undo: key, off at start")   << "mnuEditUndo"    << "元に戻す" << -1 << false;
+    QTest::newRow("paste: key")                << "mnuEditPaste"   << "貼り付け" << -1 << true;
+    QTest::newRow("replace: key only")         << "OpenReplace"    << "置換"     << -1 << true;
+    QTest::newRow("O number: button 0")        << "ONumber"        << ""         << 0  << true;
+    QTest::newRow("chuck: button 1")           << "InputChuck"     << ""         << 1  << true;
+    QTest::newRow("exit: button 7")            << "mnuFileExit"    << ""         << 7  << true;
+    // clang-format on
+  }
+
+  void CommandsLeadTheirKeysAndButtons() {
+    QFETCH(QString, command);
+    QFETCH(QString, key);
+    QFETCH(int, strip);
+    QFETCH(bool, enabled);
+    Fixture f;
+    MainWindow& w = f.Open();
+    QAction* action = f.Action(command);
+    QCOMPARE(action->isEnabled(), enabled);
+    for (bool now : {enabled, !enabled, enabled}) {
+      action->setEnabled(now);
+      if (!key.isEmpty()) QCOMPARE(f.Action(key)->isEnabled(), now);
+      if (strip >= 0) {
+        QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("Command1(%1)").arg(strip))->isEnabled(),
+                 now);
+      }
+    }
+  }
+
+  void GeneratorCommandsWithoutDialogStayOff() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    const QStringList names = {QStringLiteral("InputChuck"), QStringLiteral("InputTool"),
+                               QStringLiteral("InputWork"), QStringLiteral("InputWorkF")};
+    for (int i = 0; i < names.size(); ++i) {
+      auto* button = w.findChild<QPushButton*>(QStringLiteral("Command1(%1)").arg(i + 1));
+      QCOMPARE(button->isEnabled(), f.Action(names[i])->isEnabled());
+    }
+    // A disabled command does nothing, whichever way it is reached.
+    f.SetText(QStringLiteral("G00"));
+    for (int i = 2; i <= 4; ++i) {
+      if (f.Action(names[i - 1])->isEnabled()) continue;
+      w.Command1_Click(i);
+      QCOMPARE(f.Text(), QStringLiteral("G00"));
+    }
+  }
+
   void StoredPositionAndFolder_data() {
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("top");
