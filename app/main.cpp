@@ -3,17 +3,42 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "platform/file_dialogs.h"
+#include <cstdio>
+
+#include "app/command_line.h"
 #include "app/main_window.h"
+#include "editor/text_codec.h"
+#include "platform/file_dialogs.h"
 #include "platform/machine.h"
 #include "platform/prompts.h"
-#include "editor/text_codec.h"
+
+namespace {
+
+void NameApplication() {
+  QCoreApplication::setApplicationName(QStringLiteral("ZEL_Editor"));
+  QCoreApplication::setOrganizationName(QStringLiteral("ZEL_Editor"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION_TEXT));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  // --version and --help answer without a display, so they work in a terminal with no
+  // desktop and in a package check.
+  {
+    QCoreApplication probe(argc, argv);
+    NameApplication();
+    const zel::CommandLine asked = zel::ParseCommandLine(QCoreApplication::arguments());
+    if (asked.action != zel::CommandLine::Action::kRun) {
+      std::fputs(asked.text.toLocal8Bit().constData(), stdout);
+      return 0;
+    }
+  }
+
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("ZEL_Editor"));
-  QApplication::setOrganizationName(QStringLiteral("ZEL_Editor"));
-  QApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION_TEXT));
+  NameApplication();
+  // The window system's own options (-platform, -style, ...) are gone from arguments() now.
+  const zel::CommandLine command_line = zel::ParseCommandLine(QApplication::arguments());
 
   // The program speaks Japanese: Qt's own buttons and dialogs too, where the translation
   // is installed.
@@ -26,8 +51,7 @@ int main(int argc, char** argv) {
   zel::QtFileDialogs dialogs;
   zel::RealPlatform platform;
   zel::MainWindow window(zel::MainWindowContext{prompts, dialogs, platform, zel::Cp932()});
-  const QStringList arguments = QApplication::arguments();
   window.show();
-  if (arguments.size() > 1) window.OpenAtStart(arguments.at(1));
+  if (!command_line.file.isEmpty()) window.OpenAtStart(command_line.file);
   return QApplication::exec();
 }
