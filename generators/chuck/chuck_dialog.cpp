@@ -8,6 +8,7 @@
 
 #include "generators/common/dialog_style.h"
 #include "generators/common/enter_navigator.h"
+#include "generators/common/entry_field.h"
 #include "generators/common/generator_controls.h"
 #include "generators/common/illustration.h"
 #include "generators/common/output_pane.h"
@@ -80,7 +81,7 @@ void ChuckDialog::BuildControls() {
   const ControlSet controls(this, kControls, MakeGeneratorControl);
   for (int i = 0; i < kFieldCount; ++i) {
     labels_[i] = controls.Get<QLabel>(QStringLiteral("Label%1").arg(i + 1));
-    fields_[i] = controls.Get<QLineEdit>(QStringLiteral("Text%1").arg(i + 2));
+    fields_[i] = controls.Get<EntryField>(QStringLiteral("Text%1").arg(i + 2));
     labels_[i]->setBuddy(fields_[i]);
   }
   outside_option_ = controls.Get<QRadioButton>(u"Option1");
@@ -124,7 +125,7 @@ void ChuckDialog::SetTabOrder() {
 void ChuckDialog::ConnectControls() {
   // The pane follows the fields character by character, so that what is transferred is
   // always what the fields say.
-  for (QLineEdit* field : fields_) {
+  for (EntryField* field : fields_) {
     connect(field, &QLineEdit::textChanged, this, [this] { UpdatePane(); });
   }
 

@@ -9,12 +9,12 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QRadioButton;
 
 namespace zel {
 
 class EnterNavigator;
+class EntryField;
 class Illustration;
 class OutputPane;
 class TransferButtons;
@@ -55,7 +55,7 @@ class ChuckDialog : public QDialog {
 
   GeneratorContext ctx_;
   std::array<QLabel*, kFieldCount> labels_{};
-  std::array<QLineEdit*, kFieldCount> fields_{};
+  std::array<EntryField*, kFieldCount> fields_{};
   QRadioButton* outside_option_ = nullptr;
   QRadioButton* inside_option_ = nullptr;
   QRadioButton* chuck_work_option_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "editor/block_sink.h"
+#include "generators/common/command_button.h"
 #include "generators/common/output_pane.h"
 #include "platform/prompts.h"
 
@@ -12,9 +13,7 @@ namespace zel {
 namespace {
 
 QPushButton* NamedButton(const QString& caption, const QString& name, QWidget* dialog) {
-  auto* button = new QPushButton(caption, dialog);
-  button->setObjectName(name);
-  return button;
+  return new CommandButton(name, caption, dialog);
 }
 
 }  // namespace

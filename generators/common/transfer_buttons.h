@@ -24,7 +24,8 @@ inline const QString kDataMissingText = QStringLiteral("データが未設定で
 // The "転送/終了" and "キャンセル" buttons that end every generator dialog. Transfer asks the
 // dialog's guard (if it has one), hands the block to the editor through InsertBlock exactly
 // once and closes the dialog with Accepted; cancel closes it with Rejected and hands over
-// nothing. The buttons are children of the dialog; the dialog places them.
+// nothing. The buttons are children of the dialog, command buttons that are never the default;
+// the dialog places them.
 class TransferButtons : public QObject {
   Q_OBJECT
 

@@ -1,5 +1,8 @@
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -7,6 +10,7 @@
 #include <QRadioButton>
 #include <QSvgWidget>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <memory>
 
@@ -51,12 +55,18 @@ class TestChuckDialog : public QObject {
   void EnterMovesFocus_data();
   void EnterMovesFocus();
   void EnterOnTransferButtonTransfers();
+  void EnterOnControlsThatAreNotFields_data();
+  void EnterOnControlsThatAreNotFields();
+  void NoButtonIsTheDefault();
+  void PastedLineEndDoesNotSplitAStatement();
   void PaneFollowsEachCharacter_data();
   void PaneFollowsEachCharacter();
   void ValueTypedWithoutEnterIsTransferred();
   void HandEditsLastUntilTheNextChange();
   void OptionsAndChecksReturnToD1();
   void IllustrationFollowsClamping();
+  void IllustrationsNameEveryDimension_data();
+  void IllustrationsNameEveryDimension();
   void ResizingKeepsTheChoices();
   void CancelTransfersNothing();
 
@@ -394,6 +404,88 @@ void TestChuckDialog::EnterOnTransferButtonTransfers() {
   QVERIFY(!dialog_->isVisible());
 }
 
+void TestChuckDialog::EnterOnControlsThatAreNotFields_data() {
+  QTest::addColumn<bool>("centre_work");
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<int>("transfers");
+  QTest::addColumn<bool>("stays_open");
+  // clang-format off
+  QTest::newRow("外径 does nothing")           << false << "Option1"  << 0 << true;
+  QTest::newRow("内径 does nothing")           << false << "Option2"  << 0 << true;
+  QTest::newRow("チャックワーク does nothing") << false << "Option3"  << 0 << true;
+  QTest::newRow("センターワーク does nothing") << true  << "Option4"  << 0 << true;
+  QTest::newRow("Check1 does nothing")         << false << "Check1"   << 0 << true;
+  QTest::newRow("Check2 does nothing")         << false << "Check2"   << 0 << true;
+  QTest::newRow("pane takes a line")           << false << "Text1"    << 0 << true;
+  QTest::newRow("キャンセル closes")            << false << "Command1" << 0 << false;
+  QTest::newRow("転送/終了 transfers")          << false << "Command2" << 1 << false;
+  // clang-format on
+}
+
+void TestChuckDialog::EnterOnControlsThatAreNotFields() {
+  QFETCH(bool, centre_work);
+  QFETCH(QString, control);
+  QFETCH(int, transfers);
+  QFETCH(bool, stays_open);
+  // With every required value filled, a transfer set off by mistake would go through.
+  if (centre_work) Click("Option4");
+  EnterJawValues();
+  if (centre_work) {
+    Enter("Text6", "10");
+    Enter("Text7", "30");
+    Enter("Text8", "40");
+    Enter("Text9", "200");
+  }
+  const QString block = Pane();
+  QWidget* widget = Find<QWidget>(control);
+  widget->setFocus(Qt::TabFocusReason);
+  QCOMPARE(Focus(), widget);
+  const bool checked_before =
+      qobject_cast<QAbstractButton*>(widget) && qobject_cast<QAbstractButton*>(widget)->isChecked();
+  if (auto* pane = qobject_cast<QPlainTextEdit*>(widget)) pane->moveCursor(QTextCursor::End);
+  // The main Enter key, then (while the dialog is still there) the number pad's.
+  QTest::keyClick(widget, Qt::Key_Return);
+  if (dialog_->isVisible()) QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(sink_.blocks.size(), transfers);
+  if (transfers) QCOMPARE(sink_.blocks.first(), block);
+  QVERIFY(prompts_.requests.isEmpty());
+  QCOMPARE(dialog_->isVisible(), stays_open);
+  if (!stays_open) return;
+  QCOMPARE(Focus(), widget);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    QCOMPARE(button->isChecked(), checked_before);
+    QCOMPARE(Pane(), block);
+  } else {
+    QCOMPARE(Pane(), block + "\r\n\r\n");
+  }
+}
+
+void TestChuckDialog::NoButtonIsTheDefault() {
+  for (const char* name : {"Command2", "Command1"}) {
+    auto* button = Find<QPushButton>(name);
+    button->setFocus(Qt::TabFocusReason);
+    QVERIFY2(!button->isDefault(), name);
+    QVERIFY2(!button->autoDefault(), name);
+  }
+  Find<QWidget>("Option1")->setFocus(Qt::TabFocusReason);
+  for (QPushButton* button : dialog_->findChildren<QPushButton*>()) {
+    QVERIFY2(!button->isDefault(), qPrintable(button->objectName()));
+  }
+}
+
+void TestChuckDialog::PastedLineEndDoesNotSplitAStatement() {
+  Enter("Text2", "50");
+  QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2"));
+  QTest::keyClick(Field("Text3"), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(Field("Text3")->text(), QStringLiteral("1"));
+  Enter("Text4", "100");
+  Enter("Text5", "-150");
+  Click("Command2");
+  QCOMPARE(
+      sink_.blocks,
+      QStringList{Lines({"NOEX VCHKD=50 VCHKL=1", "NOEX VCHKX=100 VCHKZ=-150", "NOEX VWKR=9999"})});
+}
+
 void TestChuckDialog::PaneFollowsEachCharacter_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<int>("line");
@@ -476,6 +568,29 @@ void TestChuckDialog::IllustrationFollowsClamping() {
   Click("Option1");
   QVERIFY(od->isVisible());
   QVERIFY(!id->isVisible());
+}
+
+void TestChuckDialog::IllustrationsNameEveryDimension_data() {
+  QTest::addColumn<QString>("resource");
+  QTest::newRow("outside clamping") << ":/chuck_od.svg";
+  QTest::newRow("inside clamping") << ":/chuck_id.svg";
+}
+
+void TestChuckDialog::IllustrationsNameEveryDimension() {
+  QFETCH(QString, resource);
+  QFile file(resource);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader svg(&file);
+  QStringList texts;
+  while (!svg.atEnd()) {
+    if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QStringLiteral("text"))
+      texts << svg.readElementText(QXmlStreamReader::IncludeChildElements);
+  }
+  QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+  // An empty text element is no label; its white backing box would only cut into the drawing.
+  QVERIFY2(!texts.contains(QString()), qPrintable(texts.join(',')));
+  for (const char* name : {"D1", "L1", "CX", "CZ", "WR", "D2", "D3", "L2", "+X", "+Z"})
+    QVERIFY2(texts.count(name) == 1, name);
 }
 
 void TestChuckDialog::ResizingKeepsTheChoices() {

@@ -1,13 +1,22 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QTextBlock>
 
+#include "generators/common/command_button.h"
 #include "generators/common/dialog_style.h"
 #include "generators/common/enter_navigator.h"
+#include "generators/common/entry_field.h"
+#include "generators/common/entry_text.h"
+#include "generators/common/generator_controls.h"
 #include "generators/common/illustration.h"
 #include "generators/common/output_pane.h"
 #include "generators/common/pane_text.h"
@@ -37,6 +46,18 @@ class TestGeneratorCommon : public QObject {
   void WarningTextIconAndTitle();
   void IllustrationPlacedByTwips();
   void FieldColoursFollowEditability();
+  void SingleLineOfPaste_data();
+  void SingleLineOfPaste();
+  void EntryFieldPastesFirstLine_data();
+  void EntryFieldPastesFirstLine();
+  void EntryFieldMenuPastesFirstLine();
+  void EntryFieldDropKeepsFirstLine();
+  void EntryFieldInputMethodKeepsFirstLine();
+  void EntryFieldTakesEveryTypedCharacter();
+  void CommandButtonIsNeverDefault();
+  void EnterPressesOnlyTheFocusedButton();
+  void TablesMakeTheGeneratorClasses_data();
+  void TablesMakeTheGeneratorClasses();
 };
 
 void TestGeneratorCommon::PaneTextConversions_data() {
@@ -292,6 +313,224 @@ void TestGeneratorCommon::FieldColoursFollowEditability() {
   SetFieldEditable(&field, true);
   QVERIFY(field.isEnabled());
   QCOMPARE(field.palette().color(QPalette::Active, QPalette::Base), window);
+}
+
+void TestGeneratorCommon::SingleLineOfPaste_data() {
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("kept");
+  // clang-format off
+  QTest::newRow("one line")                 << "50.5"          << "50.5";
+  QTest::newRow("empty")                    << ""              << "";
+  QTest::newRow("CRLF splits")              << "1\r\n2"        << "1";
+  QTest::newRow("bare LF splits")           << "1\n2"          << "1";
+  QTest::newRow("bare CR splits")           << "1\r2"          << "1";
+  QTest::newRow("line end at the start")    << "\r\n2"         << "";
+  QTest::newRow("trailing line end")        << "-150\r\n"      << "-150";
+  QTest::newRow("several lines")            << "a\r\nb\r\nc"    << "a";
+  QTest::newRow("blanks and tabs kept")     << " 5\t6 \r\n7"    << " 5\t6 ";
+  QTest::newRow("japanese kept")            << "（爪）\n2"      << "（爪）";
+  QTest::newRow("astral character kept")    << "𩸽1\r\n"        << "𩸽1";
+  // clang-format on
+}
+
+void TestGeneratorCommon::SingleLineOfPaste() {
+  QFETCH(QString, pasted);
+  QFETCH(QString, kept);
+  QCOMPARE(SingleLineOf(pasted), kept);
+}
+
+void TestGeneratorCommon::EntryFieldPastesFirstLine_data() {
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<int>("selection_start");
+  QTest::addColumn<int>("selection_length");
+  QTest::addColumn<QString>("clipboard");
+  QTest::addColumn<QString>("after");
+  QTest::addColumn<int>("cursor");
+  // clang-format off
+  QTest::newRow("into an empty field")      << ""     << 0 << 0 << "1\r\n2" << "1"     << 1;
+  QTest::newRow("between two characters")   << "AB"   << 1 << 0 << "1\r\n2" << "A1B"   << 2;
+  QTest::newRow("over a selection")         << "ABCD" << 1 << 2 << "xy\nz"  << "AxyD"  << 3;
+  QTest::newRow("line end first clears sel") << "ABCD" << 1 << 2 << "\r\nz"  << "AD"    << 1;
+  QTest::newRow("one line as it stands")    << "10"   << 2 << 0 << ".5"     << "10.5"  << 4;
+  // clang-format on
+}
+
+void TestGeneratorCommon::EntryFieldPastesFirstLine() {
+  QFETCH(QString, before);
+  QFETCH(int, selection_start);
+  QFETCH(int, selection_length);
+  QFETCH(QString, clipboard);
+  QFETCH(QString, after);
+  QFETCH(int, cursor);
+  QWidget parent;
+  EntryField field(QStringLiteral("Text3"), &parent);
+  QCOMPARE(field.objectName(), QStringLiteral("Text3"));
+  parent.show();
+  field.setFocus();
+  field.setText(before);
+  field.setSelection(selection_start, selection_length);
+  QGuiApplication::clipboard()->setText(clipboard);
+  QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(field.text(), after);
+  QCOMPARE(field.cursorPosition(), cursor);
+  // Shift+Insert is the other paste key.
+  field.setText(before);
+  field.setSelection(selection_start, selection_length);
+  QTest::keyClick(&field, Qt::Key_Insert, Qt::ShiftModifier);
+  QCOMPARE(field.text(), after);
+}
+
+void TestGeneratorCommon::EntryFieldMenuPastesFirstLine() {
+  QWidget parent;
+  EntryField field(QStringLiteral("Text2"), &parent);
+  parent.show();
+  field.setFocus();
+  field.setText(QStringLiteral("AB"));
+  field.setCursorPosition(1);
+  QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2"));
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), field.mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(&field, &event);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu);
+  QAction* paste = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->text().contains(QStringLiteral("Paste"))) paste = action;
+  }
+  QVERIFY(paste);
+  paste->trigger();
+  menu->close();
+  QCOMPARE(field.text(), QStringLiteral("A1B"));
+}
+
+void TestGeneratorCommon::EntryFieldDropKeepsFirstLine() {
+  QWidget parent;
+  EntryField field(QStringLiteral("Text2"), &parent);
+  parent.show();
+  field.setText(QStringLiteral("AB"));
+  QMimeData data;
+  data.setText(QStringLiteral("1\r\n2"));
+  // Dropped just after the end of the text, the text lands at the end.
+  const QPointF at(field.width() - 4, field.height() / 2);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&field, &enter);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&field, &drop);
+  QVERIFY(drop.isAccepted());
+  QCOMPARE(field.text(), QStringLiteral("AB1"));
+}
+
+void TestGeneratorCommon::EntryFieldInputMethodKeepsFirstLine() {
+  QWidget parent;
+  EntryField field(QStringLiteral("Text2"), &parent);
+  parent.show();
+  field.setFocus();
+  QInputMethodEvent split;
+  split.setCommitString(QStringLiteral("爪\r\n2"));
+  QApplication::sendEvent(&field, &split);
+  QCOMPARE(field.text(), QStringLiteral("爪"));
+  QInputMethodEvent whole;
+  whole.setCommitString(QStringLiteral("径"));
+  QApplication::sendEvent(&field, &whole);
+  QCOMPARE(field.text(), QStringLiteral("爪径"));
+}
+
+void TestGeneratorCommon::EntryFieldTakesEveryTypedCharacter() {
+  QWidget parent;
+  EntryField field(QStringLiteral("Text2"), &parent);
+  parent.show();
+  field.setFocus();
+  QTest::keyClicks(&field, " -1..5a,");
+  QCOMPARE(field.text(), QStringLiteral(" -1..5a,"));
+}
+
+void TestGeneratorCommon::CommandButtonIsNeverDefault() {
+  QDialog dialog;
+  auto* first = new CommandButton(QStringLiteral("Command2"), QStringLiteral("転送/終了"), &dialog);
+  auto* second =
+      new CommandButton(QStringLiteral("Command1"), QStringLiteral("キャンセル"), &dialog);
+  second->move(0, 40);
+  QCOMPARE(first->objectName(), QStringLiteral("Command2"));
+  QCOMPARE(first->text(), QStringLiteral("転送/終了"));
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  // Neither on showing nor while it has the focus does a button become the default.
+  for (QPushButton* button :
+       {static_cast<QPushButton*>(first), static_cast<QPushButton*>(second)}) {
+    button->setFocus(Qt::TabFocusReason);
+    QVERIFY(!first->isDefault());
+    QVERIFY(!second->isDefault());
+    QVERIFY(!button->autoDefault());
+  }
+  // The transfer buttons are such buttons.
+  test::RecordingBlockSink sink;
+  TransferButtons buttons(
+      &dialog, sink, [] { return QString(); }, QStringLiteral("Command4"),
+      QStringLiteral("Command5"));
+  QVERIFY(qobject_cast<CommandButton*>(buttons.transfer_button()));
+  QVERIFY(qobject_cast<CommandButton*>(buttons.cancel_button()));
+}
+
+void TestGeneratorCommon::EnterPressesOnlyTheFocusedButton() {
+  QDialog dialog;
+  auto* button =
+      new CommandButton(QStringLiteral("Command2"), QStringLiteral("転送/終了"), &dialog);
+  auto* check = new QCheckBox(QStringLiteral("check"), &dialog);
+  check->move(0, 40);
+  QSignalSpy clicked(button, &QPushButton::clicked);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  check->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(check, Qt::Key_Return);
+  QTest::keyClick(check, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(clicked.count(), 0);
+  QVERIFY(dialog.isVisible());
+  button->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(button, Qt::Key_Return);
+  QCOMPARE(clicked.count(), 1);
+  QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(clicked.count(), 2);
+  // Enter with Ctrl is not Enter for the button.
+  QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+  QCOMPARE(clicked.count(), 2);
+}
+
+void TestGeneratorCommon::TablesMakeTheGeneratorClasses_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("class_name");
+  // clang-format off
+  QTest::newRow("entry row: entry field")      << "Text2"       << "zel::EntryField";
+  QTest::newRow("button row: command button")  << "Command2"    << "zel::CommandButton";
+  QTest::newRow("pane row: output pane")       << "Text1"       << "zel::OutputPane";
+  QTest::newRow("picture row: illustration")   << "Picture1(0)" << "zel::Illustration";
+  QTest::newRow("label row: standard label")   << "Label1"      << "QLabel";
+  QTest::newRow("check row: standard box")     << "Check1"      << "QCheckBox";
+  // clang-format on
+}
+
+void TestGeneratorCommon::TablesMakeTheGeneratorClasses() {
+  QFETCH(QString, name);
+  QFETCH(QString, class_name);
+  using enum ControlKind;
+  // clang-format off
+  static constexpr ControlRow kRows[] = {
+      {u"Label1",      kLabel,   u"D1",             0,   0, 900, 300},
+      {u"Text2",       kEntry,   u"",             900,   0, 900, 300},
+      {u"Check1",      kCheck,   u"check",          0, 300, 900, 300},
+      {u"Text1",       kPane,    u"",               0, 600, 900, 900},
+      {u"Picture1(0)", kPicture, u":/chuck_od.svg", 0, 1500, 900, 900},
+      {u"Command2",    kButton,  u"転送/終了",    900, 300, 900, 450},
+  };
+  // clang-format on
+  QDialog dialog;
+  const ControlSet controls(&dialog, kRows, MakeGeneratorControl);
+  QWidget* control = controls.Find(name);
+  QVERIFY(control);
+  QCOMPARE(QString::fromLatin1(control->metaObject()->className()), class_name);
+  QCOMPARE(control->objectName(), name);
+  if (auto* button = qobject_cast<QPushButton*>(control)) {
+    QCOMPARE(button->text(), QStringLiteral("転送/終了"));
+    QVERIFY(!button->autoDefault());
+  }
 }
 
 }  // namespace zel
