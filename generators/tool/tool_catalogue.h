@@ -25,6 +25,7 @@ enum class Dimension { kA1, kA2, kL, kD, kW, kNR };
 
 // The caption of a field row showing the dimension. The blanks line the equals signs up in
 // the dialog's fixed-pitch font.
+// clang-format off
 constexpr QStringView DimensionCaption(Dimension dimension) {
   switch (dimension) {
     case Dimension::kA1: return u"刃先角      A1=";  // tip angle
@@ -36,6 +37,7 @@ constexpr QStringView DimensionCaption(Dimension dimension) {
   }
   return {};
 }
+// clang-format on
 
 // The eleven field sets: which dimensions a (kind, shape) pair needs, in row order.
 enum class FieldSet {
@@ -100,18 +102,19 @@ inline constexpr std::array<FieldSetRows, kFieldSetCount> kFieldSets = {{
 // clang-format on
 
 // The rows of a field set.
-constexpr const FieldSetRows& FieldSetOf(FieldSet set) {
-  return kFieldSets[static_cast<int>(set)];
-}
+constexpr const FieldSetRows& FieldSetOf(FieldSet set) { return kFieldSets[static_cast<int>(set)]; }
 
 // The 1-based row that holds the nose radius: the NR row of the set, or the row after the
 // last dimension where the NR row is optional; 0 for None.
 constexpr int NoseRadiusRow(FieldSet set) {
   const FieldSetRows& rows = FieldSetOf(set);
   switch (rows.nose_row) {
-    case NoseRow::kNever: return 0;
-    case NoseRow::kOptional: return rows.rows.size() + 1;
-    case NoseRow::kAlways: return rows.rows.size();
+    case NoseRow::kNever:
+      return 0;
+    case NoseRow::kOptional:
+      return rows.rows.size() + 1;
+    case NoseRow::kAlways:
+      return rows.rows.size();
   }
   return 0;
 }
