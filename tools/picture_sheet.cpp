@@ -80,14 +80,14 @@ int Run(const QString& folder, const QString& output, double zoom) {
         names.join(QStringLiteral(" / "))};
     for (const ShapeEntry& shape : entry.shapes) {
       shape_users[shape.shape_picture]
-          << QStringLiteral("%1 #%2").arg(KindList(entry)).arg(shape.shape);
+          << QStringLiteral("%1:%2").arg(KindList(entry)).arg(shape.shape);
     }
   }
   QList<Tile> shapes;
   for (int i = 0; i < kShapePictureCount; ++i) {
     shapes.append(
         {QStringLiteral("tool_shape_%1.svg").arg(i), QStringLiteral("Picture2(%1)").arg(i),
-         QStringLiteral("kind #shape: ") + shape_users.value(i).join(QStringLiteral(", "))});
+         QStringLiteral("kinds:shape  ") + shape_users.value(i).join(QStringLiteral("   "))});
   }
 
   const int kind_columns = 4;

@@ -20,52 +20,39 @@ Stdlib only; run it by hand after a change and commit its output.
 
 import math
 import os
+import re
 import sys
 
 # --------------------------------------------------------------------------------------------
-# The catalogue: kinds sharing a row, their kind picture, default nose position and shapes
-# (shape number, field set, shape picture, own nose position or None). It mirrors
-# generators/tool/tool_catalogue.h; the tests check the pictures against that header.
+# The catalogue, read from generators/tool/tool_catalogue.h (the one place it is written): per
+# row the kinds sharing it, their kind picture, default nose position and shapes (shape number,
+# field set, shape picture, own nose position or None).
 # --------------------------------------------------------------------------------------------
 
-CATALOGUE = [
-    ((1, 7), 0, 3, [(1, "A1A2L", 0, None), (2, "A1A2L", 1, 8), (3, "A1A2L", 2, None),
-                    (4, "LDNR", 3, None), (5, "LDNR", 4, None), (6, "A1A2LDNR", 5, None),
-                    (7, "A1A2LDNR", 6, None)]),
-    ((2, 8), 1, 2, [(1, "A1A2LD", 7, None), (2, "A1A2LD", 8, None), (3, "A1A2LD", 9, 6),
-                    (4, "LDNR", 10, None), (5, "A1A2LDNR", 11, None), (6, "LDNR", 4, None)]),
-    ((3, 9), 2, 3, [(1, "A1A2L", 0, None), (2, "A1A2L", 2, None), (3, "A1A2L", 12, 7),
-                    (4, "A1A2L", 13, 4), (5, "LDNR", 3, None), (6, "LDNR", 4, None),
-                    (7, "A1A2LDNR", 5, None), (8, "A1A2LDNR", 14, 4), (9, "A1A2LDNR", 6, None)]),
-    ((4, 10), 3, 4, [(1, "A1A2L", 13, None), (2, "A1A2L", 1, 8), (3, "LDNR", 3, None),
-                     (4, "A1A2LDNR", 14, None)]),
-    ((5, 11), 4, 1, [(1, "A1A2LD", 15, None), (2, "A1A2LD", 9, 6), (3, "LDNR", 10, None)]),
-    ((6, 12), 5, 2, [(1, "A1A2LD", 7, None), (2, "A1A2LD", 16, None), (3, "A1A2L", 12, 7),
-                     (4, "A1A2LD", 15, 1), (5, "LDNR", 4, None), (6, "LDNR", 10, None),
-                     (7, "A1A2LDNR", 36, None), (8, "A1A2LDNR", 11, None)]),
-    ((13, 16), 6, 8, [(1, "A1L", 17, None), (2, "A1A2L", 1, None)]),
-    ((14, 17), 7, 6, [(1, "LD", 18, None)]),
-    ((15, 18), 8, 7, [(1, "A1L", 19, None), (2, "A1A2L", 12, None)]),
-    ((19,), 9, 3, [(1, "A1LW", 20, None), (2, "A1A2L", 1, 8), (3, "A1L", 17, 8),
-                   (4, "LDNR", 3, None)]),
-    ((20,), 10, 2, [(1, "LDW", 21, None), (2, "LD", 18, 6), (3, "LDNR", 10, None)]),
-    ((21,), 11, 3, [(1, "LW", 22, None), (2, "A1L", 19, 7), (3, "LDNR", 4, None)]),
-    ((22, 23, 28), 12, 9, [(1, "A1LD", 23, None)]),
-    ((24,), 13, 9, [(1, "None", 24, None)]),
-    ((25,), 14, 3, [(1, "A1A2L", 0, None), (2, "A1A2L", 2, None), (3, "A1A2L", 13, 4)]),
-    ((26,), 15, 2, [(1, "A1A2LD", 7, None), (2, "A1A2LD", 15, 1)]),
-    ((27,), 16, 9, [(1, "A1LD", 25, None)]),
-    ((29,), 17, 9, [(1, "LD", 26, None)]),
-    ((30,), 18, 9, [(1, "LD", 27, None)]),
-    ((31,), 19, 9, [(1, "LD", 28, None)]),
-    ((32,), 20, 9, [(1, "LD", 29, None)]),
-    ((33,), 21, 9, [(1, "LD", 30, None)]),
-    ((34,), 22, 9, [(1, "LD", 31, None)]),
-    ((35,), 23, 9, [(1, "LD", 32, None)]),
-    ((36,), 24, 9, [(1, "LD", 33, None)]),
-    ((37,), 25, 9, [(1, "LD", 34, None)]),
-    ((38,), 26, 9, [(1, "LD", 35, None)]),
-]
+HERE = os.path.dirname(os.path.abspath(__file__))
+CATALOGUE_HEADER = os.path.join(HERE, "..", "generators", "tool", "tool_catalogue.h")
+
+
+def read_catalogue(path=CATALOGUE_HEADER):
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    body = text[text.index("kToolCatalogue = {{"):]
+    body = body[:body.index("}};")]
+    rows = []
+    row_re = re.compile(r"\{\{([\d, ]+)\},\s*(\d+),\s*(\d+),\s*\{(.*?)\}\},", re.S)
+    shape_re = re.compile(r"\{(\d+),\s*FieldSet::k(\w+),\s*(\d+)(?:,\s*(\d+))?\}")
+    for kinds, picture, position, shapes in row_re.findall(body):
+        entries = [(int(n), fields, int(pic), int(pos) if pos else None)
+                   for n, fields, pic, pos in shape_re.findall(shapes)]
+        rows.append((tuple(int(k) for k in kinds.split(",")), int(picture), int(position),
+                     entries))
+    kinds = sorted(k for row in rows for k in row[0])
+    if kinds != list(range(1, 39)) or sorted(r[1] for r in rows) != list(range(27)):
+        raise ValueError("%s: could not read the 38 kinds and 27 rows" % path)
+    return rows
+
+
+CATALOGUE = read_catalogue()
 
 FIELD_LETTERS = {
     "None": [], "LD": ["L", "D"], "LW": ["L", "W"], "LDW": ["L", "D", "W"],
@@ -289,6 +276,7 @@ class Picture:
         self.labels = []  # (box, group, text)
         self.pending = []  # labels asked for, placed once every line is drawn
         self.solids = []  # (polygon, groups allowed inside): tools, posts, workpieces
+        self.tool_lines = set()  # indices into segments of the tools' own outlines
         self.problems = []
 
     # -- drawing --
@@ -334,7 +322,10 @@ class Picture:
         d = _norm(direction)
         n = (-d[1], d[0])
         base = add(tip, d, -length)
-        self.polygon([tip, add(base, n, half), add(base, n, -half)], color, color, 0.3, group)
+        # a label may sit on its own dimension line, never on its arrowheads
+        head_group = group if group is None or color == BLUE else "%s:head" % group
+        self.polygon([tip, add(base, n, half), add(base, n, -half)], color, color, 0.3,
+                     head_group)
 
     def text(self, x, y, s, size=LABEL_SIZE, anchor="middle", color=INK, bold=True,
              group=None, backing=True, check=True):
@@ -429,10 +420,11 @@ def text_width(s, size):
 # --------------------------------------------------------------------------------------------
 
 
-def place_label(pic, s, anchor, group, prefer, leader_to=None, radius=(0, 40)):
+def place_label(pic, s, anchor, group, prefer, leader_to=None, radius=(0, 40),
+                alternative=None):
     """Asks for label s near anchor; the labels are placed after every line is drawn (see
     place_pending_labels)."""
-    pic.pending.append((s, anchor, group, prefer, leader_to, radius))
+    pic.pending.append((s, anchor, group, prefer, leader_to, radius, alternative))
 
 
 def place_pending_labels(pic):
@@ -441,9 +433,19 @@ def place_pending_labels(pic):
     pic.pending = []
 
 
-def _place_label_now(pic, s, anchor, group, prefer, leader_to=None, radius=(0, 40)):
+def _place_label_now(pic, s, anchor, group, prefer, leader_to=None, radius=(0, 40),
+                     alternative=None):
     """Puts label s near anchor, trying the preferred side first and then rings around it; a
-    leader runs to leader_to (or anchor) when the label ends up away from it."""
+    leader runs to leader_to (or anchor) when the label ends up away from it. Where there is
+    no room, the label goes to the alternative anchor (a second corner with the same radius)."""
+    if alternative is not None:
+        problems = len(pic.problems)
+        _place_label_now(pic, s, anchor, group, prefer, leader_to, radius)
+        if len(pic.problems) > problems:
+            del pic.problems[problems:]
+            _place_label_now(pic, s, alternative[0], group, alternative[1], alternative[0],
+                             radius)
+        return
     w, h = text_width(s, LABEL_SIZE) + 2, LABEL_SIZE * 1.1
     dirs = [prefer] + [prefer + k * s_ for k in range(15, 181, 15) for s_ in (1, -1)]
     for r in range(radius[0], radius[1] + 1, 3):
@@ -456,7 +458,7 @@ def _place_label_now(pic, s, anchor, group, prefer, leader_to=None, radius=(0, 4
                 target = leader_to or anchor
                 if r > 6 and leader_to is not False:
                     end = _box_edge_towards(box, target)
-                    if not _leader_ok(pic, end, target, group):
+                    if not _leader_ok(pic, end, target, group, group in ("A1", "A2")):
                         continue
                     pic.line(end, target, INK, 0.5, group=group)
                 pic.text(cx, cy, s, group=group)
@@ -473,29 +475,32 @@ def _box_edge_towards(box, target):
     return (x, y)
 
 
-def _leader_ok(pic, p, q, group):
-    # a leader may cross the drawing but not another label
+def _leader_ok(pic, p, q, group, through_tool=False):
+    """A leader crosses no label and no line of the drawing on its way to the point it marks
+    (near that point it may cross the outline the point lies on). The leader of an angle may
+    cross the tool's outline to reach an arc inside a narrow tip."""
     for b, g, _ in pic.labels:
         if segment_hits_box(p, q, b):
+            return False
+    length = math.hypot(q[0] - p[0], q[1] - p[1])
+    if length < 3:
+        return True
+    end = add(q, _norm((p[0] - q[0], p[1] - q[1])), min(7.0, length))
+    for i, (a, b, g) in enumerate(pic.segments):
+        if (g == group and g is not None) or (through_tool and i in pic.tool_lines):
+            continue
+        if _segments_cross(p, end, a, b):
             return False
     return True
 
 
-def dim_linear(pic, p, q, offset, label, group, ext_from=(None, None), label_side=None):
-    """Dimension between points p and q, drawn parallel to pq at `offset` (a vector), with
-    extension lines from p and q (or from ext_from points) and arrows on both ends."""
-    a, b = add(p, offset), add(q, offset)
-    on = _norm(offset) if offset != (0, 0) else (0, 0)
-    for src, dst in ((ext_from[0] or p, a), (ext_from[1] or q, b)):
-        if math.hypot(dst[0] - src[0], dst[1] - src[1]) > 1:
-            pic.line(src, add(dst, on, 3), THIN, 0.4, group=group)
-    pic.line(a, b, DIM_INK, 0.6, group=group)
-    d = (b[0] - a[0], b[1] - a[1])
-    pic.arrowhead(a, (-d[0], -d[1]), group=group)
-    pic.arrowhead(b, d, group=group)
-    mid = ((a[0] + b[0]) / 2, (a[1] + b[1]) / 2)
-    side = label_side if label_side is not None else math.degrees(math.atan2(-on[1], on[0]))
-    place_label(pic, label, mid, group, side, leader_to=False, radius=(1, 60))
+def _segments_cross(p, q, a, b):
+    def orient(o, u, v):
+        return (u[0] - o[0]) * (v[1] - o[1]) - (u[1] - o[1]) * (v[0] - o[0])
+
+    d1, d2 = orient(a, b, p), orient(a, b, q)
+    d3, d4 = orient(p, q, a), orient(p, q, b)
+    return (d1 > 0) != (d2 > 0) and (d3 > 0) != (d4 > 0)
 
 
 def dim_across(pic, p, q, label, group, label_dir):
@@ -657,7 +662,9 @@ def blade_tool(tip_mid, direction, width, length, end, shank, nose_r=0.0, front_
     nose = None
     if nose_r > 0:
         blade, nose = rounded(blade, 0, nose_r)
-        blade, _ = rounded(blade, len(blade) - 1, nose_r)
+        blade, other = rounded(blade, len(blade) - 1, nose_r)
+        # both corners carry the radius; the leader may point at either
+        t.info["other_nose"] = other
     t.parts.append((blade, INSERT_FILL))
     t.tip, t.nose = tip, nose
     t.info["blade"] = (add(tip_mid, n, -width / 2), add(tip_mid, n, width / 2))
@@ -804,10 +811,11 @@ def rotary_tool(kind, tip, axis, dia, post_at):
 # --------------------------------------------------------------------------------------------
 
 
-def work_regions(tool, context, frame, gap=0.0):
+def work_regions(tool, context, frame):
     """Polygons of the workpiece for a context: OUTER (material below the tool), INNER (a bore:
-    material above and below the bar), FACE (material on the left), CORNER_LL / CORNER_UL /
-    CORNER_LR (material in that quadrant of the tip), AXIAL / RADIAL for the rotary tools."""
+    material above and below the bar), FACE (material on the left), "corner_ll" / "corner_lr"
+    (material in that quadrant of the tip: the shoulder an outside tool turns and faces),
+    AXIAL / RADIAL for the rotary tools."""
     x0, y0, x1, y1 = frame
     pts = tool.all_points()
     tx, ty = tool.tip
@@ -816,25 +824,40 @@ def work_regions(tool, context, frame, gap=0.0):
     min_y = min(p[1] for p in pts)
     far = 4000
     regions = []
+    depth = tool.info.get("groove", 0.0)
+    if depth:
+        # a grooving blade stands in the groove it has cut
+        a, b = tool.info["blade"]
     if context == OUTER:
-        regions.append([(x0 - far, max_y), (x1 + far, max_y), (x1 + far, y1 + far),
-                        (x0 - far, y1 + far)])
+        top = [(x0 - far, max_y), (x1 + far, max_y)]
+        if depth:
+            lo, hi = sorted((a[0], b[0]))
+            top = [(x0 - far, max_y - depth), (lo, max_y - depth), (lo, max_y), (hi, max_y),
+                   (hi, max_y - depth), (x1 + far, max_y - depth)]
+        regions.append(top + [(x1 + far, y1 + far), (x0 - far, y1 + far)])
     elif context == INNER:
-        regions.append([(x0 - far, y0 - far), (tool.info.get("face_x", x1 + far), y0 - far),
-                        (tool.info.get("face_x", x1 + far), min_y), (x0 - far, min_y)])
+        face_x = tool.info.get("face_x", x1 + far)
+        wall = [(face_x, min_y), (x0 - far, min_y)]
+        if depth:
+            lo, hi = sorted((a[0], b[0]))
+            wall = [(face_x, min_y + depth), (hi, min_y + depth), (hi, min_y), (lo, min_y),
+                    (lo, min_y + depth), (x0 - far, min_y + depth)]
+        regions.append([(x0 - far, y0 - far), (face_x, y0 - far)] + wall)
         low = tool.info.get("lower_wall")
         if low is not None:
             regions.append([(x0 - far, low), (tool.info.get("face_x", x1 + far), low),
                             (tool.info.get("face_x", x1 + far), y1 + far), (x0 - far, y1 + far)])
     elif context == FACE:
-        regions.append([(x0 - far, y0 - far), (min_x, y0 - far), (min_x, y1 + far),
-                        (x0 - far, y1 + far)])
+        face = [(min_x, y0 - far), (min_x, y1 + far)]
+        if depth:
+            lo, hi = sorted((a[1], b[1]))
+            face = [(min_x + depth, y0 - far), (min_x + depth, lo), (min_x, lo), (min_x, hi),
+                    (min_x + depth, hi), (min_x + depth, y1 + far)]
+        regions.append([(x0 - far, y0 - far)] + face + [(x0 - far, y1 + far)])
     elif context == "corner_ll":
         regions.append([(x0 - far, ty), (tx, ty), (tx, y1 + far), (x0 - far, y1 + far)])
     elif context == "corner_lr":
         regions.append([(tx, ty), (x1 + far, ty), (x1 + far, y1 + far), (tx, y1 + far)])
-    elif context == "corner_ul":
-        regions.append([(x0 - far, y0 - far), (tx, y0 - far), (tx, ty), (x0 - far, ty)])
     elif context in (AXIAL, RADIAL):
         # in the tool's own frame: u along its axis from the tip towards the post, v across;
         # the work lies beyond its surface (u < surface) apart from the holes, each given by
@@ -912,12 +935,16 @@ def draw_tool(pic, tool, place, with_post=True):
             pic.hatch(poly, POST_HATCH, 6.0, 0.4)
             pic.polygon(poly, "none", INK, 1.0)
     inserts = [place.poly(poly) for poly, fill in tool.parts if fill == INSERT_FILL]
+    first = len(pic.segments)
     for poly, fill in tool.parts:
         pp = place.poly(poly)
         pic.polygon(pp, fill, INK, 1.2 if fill == INSERT_FILL else 1.0,
                     hidden_by=() if fill == INSERT_FILL else [q for q in inserts if len(q) > 2])
         if len(pp) >= 3:
-            pic.solids.append((pp, ("A1",) if fill == INSERT_FILL else ()))
+            # the tip angle of an insert is named inside the insert
+            inside = ("A1",) if fill == INSERT_FILL and "main_dir" in tool.info else ()
+            pic.solids.append((pp, inside))
+    pic.tool_lines.update(range(first, len(pic.segments)))
     for line in tool.lines:
         for i in range(1, len(line)):
             s = place.seg(line[i - 1], line[i])
@@ -1016,8 +1043,12 @@ def od_round(nose_r=7.0):
 
 
 def od_groove():
-    return blade_tool((T_OUT[0] + 8, T_OUT[1]), "down", 16.0, 52.0, "flat",
-                      ("down", T_OUT[0] - 8, T_OUT[0] + 24, POST_TOP), front_angle=8.0)
+    """Grooving / parting blade; its front edge is ground at an angle, so that the corner on
+    the chuck side leads (the tip angle A1 is the angle of that corner, drawn just touching
+    the work so that the corner stays in sight)."""
+    t = blade_tool((T_OUT[0] + 11, T_OUT[1]), "down", 22.0, 58.0, "flat",
+                   ("down", T_OUT[0] - 6, T_OUT[0] + 28, POST_TOP), front_angle=12.0)
+    return t
 
 
 # Bore of the inside tools: upper wall, lower wall, face of the workpiece.
@@ -1048,7 +1079,7 @@ FACE_X = 64.0
 FACE_AXIS = 168.0
 
 
-def face_tool(main, minor, nose_r=0.0, tip=(FACE_X, 74.0), shank=(88.0, 116.0), e=38.0,
+def face_tool(main, minor, nose_r=0.0, tip=(FACE_X, 80.0), shank=(94.0, 122.0), e=38.0,
               triangle=False, ref=90.0):
     t = insert_tool(tip, main, minor, e, ("left", shank[0], shank[1], 222.0), nose_r, triangle)
     t.info["ref_dir"] = ref
@@ -1060,6 +1091,11 @@ def face_blade(width, nose_r=0.0):
     return blade_tool(tip, "left", width, 44.0, "flat",
                       ("left", 92.0 - width / 2 - 4, 92.0 + width / 2 + 4, 222.0),
                       nose_r=nose_r)
+
+
+def grooving(tool, depth=12.0):
+    tool.info["groove"] = depth
+    return tool
 
 
 AXIS_Y = 92.0
@@ -1109,13 +1145,13 @@ SHAPES = {
     19: (lambda: face_tool(30.0, -30.0, tip=(FACE_X, 92.0), shank=(74.0, 110.0), e=32.0,
                            triangle=True), FACE),
     20: (lambda: od_groove(), OUTER),
-    21: (lambda: id_blade(16.0), INNER),
-    22: (lambda: face_blade(18.0), FACE),
+    21: (lambda: grooving(id_blade(18.0)), INNER),
+    22: (lambda: grooving(face_blade(20.0)), FACE),
     23: (lambda: axial("drill", 28.0), AXIAL),
     24: (lambda: axial("centre", 26.0), AXIAL),
     25: (lambda: radial("drill", 24.0), RADIAL),
-    26: (lambda: radial("boring", 34.0, holes=[(17.0, 22.0), (10.0, 60.0)], surface=22.0), RADIAL),
-    27: (lambda: axial("boring", 36.0, holes=[(18.0, 28.0), (11.0, 80.0)], surface=28.0), AXIAL),
+    26: (lambda: radial("boring", 46.0, holes=[(14.0, 60.0)]), RADIAL),
+    27: (lambda: axial("boring", 48.0, holes=[(15.0, 80.0)]), AXIAL),
     28: (lambda: radial("tap", 22.0, holes=[(9.0, 32.0)]), RADIAL),
     29: (lambda: axial("tap", 24.0, holes=[(10.0, 44.0)]), AXIAL),
     30: (lambda: radial("reamer", 22.0, holes=[(10.0, 32.0)]), RADIAL),
@@ -1197,12 +1233,13 @@ def dimension_shape(pic, tool, letters):
         elif "front_dir" in tool.info:
             # grooving blade: the angle at the leading corner between side and front edge
             lo, hi = sorted((tool.info["front_dir"], tool.info["side_dir"]))
-            dim_angle(pic, tip, lo, hi, 16.0, "A1", "A1")
+            dim_angle(pic, tip, lo, hi, 12.0, "A1", "A1", prefer=150)
         else:
             lo, hi = sorted((tool.info["main_dir"] % 360, tool.info["minor_dir"] % 360))
             if hi - lo > 180:
                 lo, hi = hi, lo + 360
-            dim_angle(pic, tip, lo, hi, 14.0, "A1", "A1")
+            # a narrow tip gets a wider arc, so that the arc stays readable
+            dim_angle(pic, tip, lo, hi, 14.0 if hi - lo > 50 else 22.0, "A1", "A1")
     if "A2" in letters:
         main = tool.info["main_dir"] % 360
         ref = tool.info["ref_dir"] % 360
@@ -1233,10 +1270,14 @@ def dimension_shape(pic, tool, letters):
             dim_across(pic, a, b, "D", "D", None)
     if "W" in letters:
         a, b = tool.info["blade"]
-        dim_across(pic, _back_from(a, tool, 14), _back_from(b, tool, 14), "W", "W", None)
+        # above the groove, and clear of the tip angle where the blade has one
+        back = tool.info.get("groove", 0.0) + (24 if "front_dir" in tool.info else 10)
+        dim_across(pic, _back_from(a, tool, back), _back_from(b, tool, back), "W", "W", None)
     if "NR" in letters and tool.nose is not None:
+        other = tool.info.get("other_nose")
         place_label(pic, "NR", tool.nose, "NR", _away(tool), leader_to=tool.nose,
-                    radius=(10, 60))
+                    radius=(10, 60),
+                    alternative=(other, _away(tool, other)) if other else None)
 
 
 def _back_from(p, tool, dist):
@@ -1247,9 +1288,9 @@ def _back_from(p, tool, dist):
     return add(p, _norm((back[0] - mid[0], back[1] - mid[1])), dist)
 
 
-def _away(tool):
-    """Direction (degrees) from the middle of the tool towards its nose."""
-    n = tool.nose or tool.tip
+def _away(tool, point=None):
+    """Direction (degrees) from the middle of the tool towards its nose (or point)."""
+    n = point or tool.nose or tool.tip
     pts = tool.all_points()
     cx = sum(p[0] for p in pts) / len(pts)
     cy = sum(p[1] for p in pts) / len(pts)
@@ -1285,7 +1326,7 @@ def draw_shape_picture(i):
     letters = field_set_of(i)
     pic = Picture(SHAPE_W, SHAPE_H, "tool shape %d" % i)
     regions, centre = context_regions(tool, context)
-    place = Placement()
+    place = Placement(clip=(1.0, 1.0, SHAPE_W - 1.0, SHAPE_H - 1.0))
     draw_work(pic, regions, place, centre)
     draw_tool(pic, tool, place)
     dimension_shape(pic, tool, letters)
@@ -1413,22 +1454,19 @@ def focus_box(tool, work):
 
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
-        os.path.dirname(os.path.abspath(__file__)), "..", "resources")
-    problems = []
-    for i in range(37):
-        pic = draw_shape_picture(i)
-        problems += pic.problems
-        with open(os.path.join(out, "tool_shape_%d.svg" % i), "w", encoding="utf-8") as f:
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "resources")
+    pictures = [("tool_shape_%d.svg" % i, draw_shape_picture(i)) for i in range(37)]
+    pictures += [("tool_kind_%d.svg" % i, draw_kind_picture(i)) for i in range(27)]
+    problems = [p for _, pic in pictures for p in pic.problems]
+    if problems:
+        for p in problems:
+            print(p, file=sys.stderr)
+        print("nothing written", file=sys.stderr)
+        return 1
+    for name, pic in pictures:
+        with open(os.path.join(out, name), "w", encoding="utf-8") as f:
             f.write(pic.svg())
-    for i in range(27):
-        pic = draw_kind_picture(i)
-        problems += pic.problems
-        with open(os.path.join(out, "tool_kind_%d.svg" % i), "w", encoding="utf-8") as f:
-            f.write(pic.svg())
-    for p in problems:
-        print(p, file=sys.stderr)
-    return 1 if problems else 0
+    return 0
 
 
 if __name__ == "__main__":
