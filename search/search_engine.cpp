@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "search/char_positions.h"
 #include "search/search_texts.h"
 
 namespace zel {
@@ -17,18 +18,25 @@ bool SearchNext(SearchState& state, SearchTarget& target) {
   if (state.FindText.isEmpty()) return false;
   const qint64 hit = target.FindForward(state.FindText, state.SearchPos);
   if (hit < 0) return false;
-  target.Select(hit, state.FindText.size());
-  state.SearchPos = hit + state.FindText.size();
+  const qint64 length = CharLength(state.FindText);
+  target.Select(hit, length);
+  state.SearchPos = hit + length;
   return true;
 }
 
+bool HeldOccurrenceStands(const SearchState& state, const SearchTarget& target) {
+  return state.HeldStart >= 0 && !state.FindText.isEmpty() &&
+         target.FindForward(state.FindText, state.HeldStart) == state.HeldStart;
+}
+
 void ReplaceHit(SearchState& state, SearchTarget& target) {
-  const qint64 start = target.SelectionStart();
-  const qint64 length = std::clamp<qint64>(target.Length() - start, 0, state.FindText.size());
+  const qint64 start = state.HeldStart;
+  const qint64 length = std::clamp<qint64>(target.Length() - start, 0, CharLength(state.FindText));
   target.ReplaceRange(start, length, state.ReplaceText);
   // Go on right after the inserted text: an occurrence that follows the replaced one directly
   // is the next one to handle, and the inserted text itself is never searched again.
-  state.SearchPos = start + state.ReplaceText.size();
+  state.SearchPos = start + CharLength(state.ReplaceText);
+  state.HeldStart = -1;
   ++state.HitCount;
 }
 
@@ -72,6 +80,7 @@ PressResult FindNextPress(SearchState& state, SearchTarget& target) {
 void BeginReplace(SearchState& state, const SearchTarget& target) {
   state.SearchPos = target.SelectionStart();
   state.FirstPress = true;
+  state.HeldStart = -1;
 }
 
 void ReplaceFieldsChanged(SearchState& state, const QString& find_text,
@@ -83,6 +92,28 @@ void ReplaceFieldsChanged(SearchState& state, const QString& find_text,
 
 bool ReplaceButtonsEnabled(const QString& find_text) { return !find_text.isEmpty(); }
 
+namespace {
+
+// The search that ends "変　更" and "スキップ": a hit is selected and held for the next press;
+// a miss holds nothing, reports the count (or the not-found text) and starts a new run.
+// "変　更" checks its box again on a miss (check_on_miss), "スキップ" leaves it as it is.
+PressResult HoldingSearch(SearchState& state, SearchTarget& target, PressResult result,
+                          QString (*message)(const SearchState&), bool check_on_miss) {
+  if (SearchNext(state, target)) {
+    state.HeldStart = target.SelectionStart();
+    result.found = true;
+    return result;
+  }
+  state.HeldStart = -1;
+  result.message = message(state);
+  if (check_on_miss) result.from_top = true;
+  state.FirstPress = true;
+  state.HitCount = 0;
+  return result;
+}
+
+}  // namespace
+
 PressResult ChangePress(SearchState& state, SearchTarget& target, bool from_top) {
   PressResult result;
   result.from_top = from_top;
@@ -91,27 +122,29 @@ PressResult ChangePress(SearchState& state, SearchTarget& target, bool from_top)
     result.from_top = false;
   }
   // The first press after opening or after running out only finds the occurrence to replace.
-  // An empty search text never held an occurrence, so there is nothing to replace.
+  // Later presses replace the held occurrence, but only what was found: once the search text
+  // has changed, the text at the held place is no occurrence of it, and the press searches
+  // from there instead, as a first press does.
   if (state.FirstPress) {
     state.FirstPress = false;
-  } else if (!state.FindText.isEmpty()) {
+  } else if (HeldOccurrenceStands(state, target)) {
     ReplaceHit(state, target);
+  } else if (!from_top && state.HeldStart >= 0) {
+    state.SearchPos = state.HeldStart;
   }
-  if (SearchNext(state, target)) {
-    result.found = true;
-    return result;
-  }
-  result.message = ChangeMessage(state);
-  result.from_top = true;
-  state.FirstPress = true;
-  state.HitCount = 0;
-  return result;
+  return HoldingSearch(state, target, result, &ChangeMessage, true);
 }
 
 PressResult AllChangePress(SearchState& state, SearchTarget& target, bool from_top) {
   PressResult result;
-  if (from_top) state.SearchPos = 0;
-  if (state.SearchPos > 1) state.SearchPos -= 2;
+  // The held occurrence is the one the user is looking at: it is replaced too, but nothing
+  // before it, neither what the user skipped nor what "変　更" has just inserted.
+  if (from_top) {
+    state.SearchPos = 0;
+  } else if (state.HeldStart >= 0) {
+    state.SearchPos = state.HeldStart;
+  }
+  state.HeldStart = -1;
   // Searching and replacing one by one, each search going on right after the text inserted
   // before, replaces exactly the occurrences that do not overlap, left to right, in the text as
   // it was. The target does that in one pass and one change of the program text.
@@ -137,14 +170,7 @@ PressResult SkipPress(SearchState& state, SearchTarget& target, bool from_top) {
     state.SearchPos = 0;
     result.from_top = false;
   }
-  if (SearchNext(state, target)) {
-    result.found = true;
-    return result;
-  }
-  result.message = AllChangeMessage(state);
-  state.FirstPress = true;
-  state.HitCount = 0;
-  return result;
+  return HoldingSearch(state, target, result, &AllChangeMessage, false);
 }
 
 namespace {

@@ -87,6 +87,7 @@ class TestSearchEditor : public QObject {
   void SameAsOverAPlainString_data();
   void SameAsOverAPlainString();
   void PositionsCountCharacters();
+  void AstralCharacterIsOneCharacter();
   void AllChangeIsOneEditorUpdate();
   void AllChangeWithoutOccurrenceLeavesTheEditorAlone();
 };
@@ -121,6 +122,15 @@ void TestSearchEditor::SameAsOverAPlainString_data() {
   QTest::newRow("all from the selection")
       << program << QStringList{"select:30,3", "replace:N00|n|AllChange|keep"};
   QTest::newRow("change then all") << program << QStringList{"replace:X|x|Change+Change+AllChange"};
+  const QString astral = "a😀B c\r\n(𩸽の切削) 😀😀\r\n";
+  QTest::newRow("astral find and F3") << astral << QStringList{"find:😀", "F3", "F3", "F3"};
+  QTest::newRow("astral after astral") << astral << QStringList{"find:B", "F3"};
+  QTest::newRow("astral change") << astral << QStringList{"replace:𩸽|ホッケ|Change+Change+Change"};
+  QTest::newRow("astral replaced by astral")
+      << astral << QStringList{"replace:😀|𩸽|Change+Change+Change+Change"};
+  QTest::newRow("astral all") << astral << QStringList{"replace:😀|x|AllChange"};
+  QTest::newRow("skip twice then all")
+      << astral << QStringList{"replace:😀|x|NextFind+NextFind+AllChange"};
 }
 
 void TestSearchEditor::SameAsOverAPlainString() {
@@ -158,6 +168,25 @@ void TestSearchEditor::PositionsCountCharacters() {
   QCOMPARE(box.SelectedText(), QString("G01"));
   QCOMPARE(commands.State().SearchPos, 15);
   QCOMPARE(commands.State().SearchPos, box.Length());
+}
+
+void TestSearchEditor::AstralCharacterIsOneCharacter() {
+  QWidget window;
+  EditorBox box(&window);
+  Load(box, "a😀B c");
+  zel::test::RecordingPrompts prompts;
+  zel::SearchState state;
+  zel::ReplaceDialog dialog(&window, state, box, prompts);
+  Child<QLineEdit>(&dialog, "txtFind")->setText("😀");
+  Child<QLineEdit>(&dialog, "txtReplace")->setText("x");
+  QTest::mouseClick(Child<QPushButton>(&dialog, "Change"), Qt::LeftButton);
+  QCOMPARE(box.SelectedText(), QString("😀"));
+  QCOMPARE(box.SelectionStart(), 1);
+  QCOMPARE(box.SelectionLength(), 1);
+  QCOMPARE(state.SearchPos, 2);
+  QTest::mouseClick(Child<QPushButton>(&dialog, "Change"), Qt::LeftButton);
+  QCOMPARE(TextOf(box), QString("axB c"));
+  QCOMPARE(prompts.requests.last().text, QString("1 回　変更しました。"));
 }
 
 void TestSearchEditor::AllChangeIsOneEditorUpdate() {

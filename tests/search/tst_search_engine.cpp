@@ -1,5 +1,8 @@
 // The search engine and the press logic of the find and replace windows, over a plain string.
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <string>
 
 #include "search/search_engine.h"
 #include "search/string_search_target.h"
@@ -28,8 +31,10 @@ LoopOutcome AllChangeByLoop(const QString& text, const QString& find, const QStr
   state.SearchPos = search_pos;
   state.HitCount = hit_count;
   if (from_top) state.SearchPos = 0;
-  if (state.SearchPos > 1) state.SearchPos -= 2;
-  while (zel::SearchNext(state, target)) zel::ReplaceHit(state, target);
+  while (zel::SearchNext(state, target)) {
+    state.HeldStart = target.SelectionStart();
+    zel::ReplaceHit(state, target);
+  }
   return {target.Text(), zel::AllChangeMessage(state), state.SearchPos, target.Caret()};
 }
 
@@ -62,6 +67,12 @@ class TestSearchEngine : public QObject {
   void AllChangeAgreesWithTheLoop();
   void AllChangeCountsOnFromChange();
   void EmptySearchTextFindsNothing();
+  void CharactersNotUnits_data();
+  void CharactersNotUnits();
+  void PressSequences_data();
+  void PressSequences();
+  void RandomPressesAgreeWithThePlainRules_data();
+  void RandomPressesAgreeWithThePlainRules();
 };
 
 void TestSearchEngine::SearchNextMatchesExactly_data() {
@@ -110,7 +121,7 @@ void TestSearchEngine::SearchNextMatchesExactly() {
   if (hit >= 0) {
     QCOMPARE(target.SelectionStart(), hit);
     QCOMPARE(target.SelectedText(), find);
-    QCOMPARE(state.SearchPos, hit + find.size());
+    QCOMPARE(state.SearchPos, hit + find.toUcs4().size());
   } else {
     QCOMPARE(state.SearchPos, from);
   }
@@ -467,12 +478,12 @@ void TestSearchEngine::AllChangeAgreesWithTheLoop_data() {
   QTest::newRow("from the top") << "xAxxAxA"
                                 << "A"
                                 << "BB" << qint64(5) << true;
-  QTest::newRow("back by two") << "AB AB AB"
-                               << "AB"
-                               << "" << qint64(5) << false;
-  QTest::newRow("back by two finds a held hit") << "G1 G1 G1"
-                                                << "G1"
-                                                << "G2" << qint64(5) << false;
+  QTest::newRow("from SearchPos") << "AB AB AB"
+                                  << "AB"
+                                  << "" << qint64(5) << false;
+  QTest::newRow("from SearchPos inside a hit") << "G1 G1 G1"
+                                               << "G1"
+                                               << "G2" << qint64(4) << false;
   QTest::newRow("position 1 stays") << "AAA"
                                     << "A"
                                     << "b" << qint64(1) << false;
@@ -516,7 +527,8 @@ void TestSearchEngine::AllChangeCountsOnFromChange() {
   QVERIFY(zel::ChangePress(state, target, true).found);
   QVERIFY(zel::ChangePress(state, target, false).found);
   QCOMPARE(state.HitCount, 1);
-  QCOMPARE(state.SearchPos, 4);  // X2 is held; "全て変更" steps back over it
+  QCOMPARE(state.SearchPos, 4);
+  QCOMPARE(state.HeldStart, 3);  // X2 is held; "全て変更" starts there
   const PressResult all = zel::AllChangePress(state, target, false);
   QCOMPARE(target.Text(), QString("Z1 Z2 Z3 Z4"));
   QCOMPARE(all.message, QString("4 回 変更しました。"));
@@ -539,6 +551,310 @@ void TestSearchEngine::EmptySearchTextFindsNothing() {
   QCOMPARE(target.ChangeCount(), 0);
   QCOMPARE(target.SelectionStart(), 2);
   QCOMPARE(target.SelectionLength(), 1);
+}
+
+void TestSearchEngine::CharactersNotUnits_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("find");
+  QTest::addColumn<qint64>("start");
+  QTest::addColumn<qint64>("length");
+  // clang-format off
+  QTest::newRow("emoji alone")                << "a😀B c"        << "😀"     << qint64(1) << qint64(1);
+  QTest::newRow("after an emoji")             << "a😀B c"        << "B"      << qint64(2) << qint64(1);
+  QTest::newRow("emoji inside the search")    << "x😀y😀z"       << "😀z"    << qint64(3) << qint64(2);
+  QTest::newRow("astral kanji")               << "(𩸽の切削)"    << "𩸽"     << qint64(1) << qint64(1);
+  QTest::newRow("after two astral")           << "𩸽𩸽G01"       << "G01"    << qint64(2) << qint64(3);
+  QTest::newRow("line end after astral")      << "𩸽\r\nG"       << "\r\nG"  << qint64(1) << qint64(3);
+  // clang-format on
+}
+
+void TestSearchEngine::CharactersNotUnits() {
+  QFETCH(QString, text);
+  QFETCH(QString, find);
+  QFETCH(qint64, start);
+  QFETCH(qint64, length);
+  StringSearchTarget target(text);
+  SearchState state;
+  state.FindText = find;
+  QVERIFY(zel::SearchNext(state, target));
+  QCOMPARE(target.SelectionStart(), start);
+  QCOMPARE(target.SelectionLength(), length);
+  QCOMPARE(target.SelectedText(), find);
+  QCOMPARE(state.SearchPos, start + length);
+  QCOMPARE(target.Length(), qint64(text.toUcs4().size()));
+}
+
+namespace {
+
+// Runs presses of the replace dialog as the user makes them: "change", "skip", "all",
+// "find=<text>" and "replace=<text>" (typing into a field). The box "先頭から開始" starts checked
+// and follows each press. Returns the last message ("" when the last press found something).
+QString RunPresses(SearchState& state, StringSearchTarget& target, const QStringList& presses) {
+  bool from_top = true;
+  QString message;
+  for (const QString& press : presses) {
+    PressResult result;
+    if (press.startsWith("find=")) {
+      zel::ReplaceFieldsChanged(state, press.mid(5), state.ReplaceText);
+      continue;
+    }
+    if (press.startsWith("replace=")) {
+      zel::ReplaceFieldsChanged(state, state.FindText, press.mid(8));
+      continue;
+    }
+    if (press == "change") result = zel::ChangePress(state, target, from_top);
+    if (press == "skip") result = zel::SkipPress(state, target, from_top);
+    if (press == "all") result = zel::AllChangePress(state, target, from_top);
+    from_top = result.from_top;
+    message = result.found ? QString() : result.message;
+  }
+  return message;
+}
+
+}  // namespace
+
+void TestSearchEngine::PressSequences_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("find");
+  QTest::addColumn<QString>("replace");
+  QTest::addColumn<QStringList>("presses");
+  QTest::addColumn<QString>("expected");
+  QTest::addColumn<QString>("selected");
+  QTest::addColumn<QString>("message");
+  using L = QStringList;
+  // clang-format off
+  QTest::newRow("emoji replaced whole")            << "a😀B c" << "😀" << "x" << L{"change", "change"}
+                                                   << "axB c" << "" << "1 回　変更しました。";
+  QTest::newRow("astral kanji replaced whole")     << "(𩸽の切削)" << "𩸽" << "ホッケ" << L{"change", "change"}
+                                                   << "(ホッケの切削)" << "" << "1 回　変更しました。";
+  QTest::newRow("emoji inserted, next found")      << "😀-😀-" << "-" << "𩸽" << L{"change", "change", "change"}
+                                                   << "😀𩸽😀𩸽" << "" << "2 回　変更しました。";
+  QTest::newRow("all over astral text")            << "𩸽a𩸽a" << "a" << "😀😀" << L{"all"}
+                                                   << "𩸽😀😀𩸽😀😀" << "" << "2 回 変更しました。";
+  QTest::newRow("changed search text replaces nothing")
+      << "G0 X5\r\nG01 X10.\r\nM30" << "G0" << "G00" << L{"change", "find=G01 X10.", "change"}
+      << "G0 X5\r\nG01 X10.\r\nM30" << "G01 X10." << "";
+  QTest::newRow("then the new occurrence is replaced")
+      << "G0 X5\r\nG01 X10.\r\nM30" << "G0" << "G00" << L{"change", "find=G01 X10.", "change", "change"}
+      << "G0 X5\r\nG00\r\nM30" << "" << "1 回　変更しました。";
+  QTest::newRow("new search text that reads at the held place")
+      << "G01 G01" << "G01" << "X" << L{"change", "find=G0", "change"}
+      << "X1 G01" << "G0" << "";
+  QTest::newRow("search restarts at the held place")
+      << "AB B" << "AB" << "X" << L{"change", "find=B", "change"}
+      << "AB B" << "B" << "";
+  QTest::newRow("and replaces what it found there")
+      << "AB B" << "AB" << "X" << L{"change", "find=B", "change", "change"}
+      << "AX B" << "B" << "";
+  QTest::newRow("replacement text changed is used")
+      << "G01 G01" << "G01" << "X" << L{"change", "replace=Y", "change"}
+      << "Y G01" << "G01" << "";
+  QTest::newRow("all after two skips keeps the skipped")
+      << "G00 X0" << "0" << "1" << L{"skip", "skip", "all"}
+      << "G01 X1" << "" << "2 回 変更しました。";
+  QTest::newRow("all after change leaves its insert")
+      << "X11" << "1" << "01" << L{"change", "change", "all"}
+      << "X0101" << "" << "2 回 変更しました。";
+  QTest::newRow("all after a first change includes the held")
+      << "A A A" << "A" << "B" << L{"change", "all"}
+      << "B B B" << "" << "3 回 変更しました。";
+  QTest::newRow("all after skipping to the end finds nothing after")
+      << "A A A" << "A" << "B" << L{"skip", "skip", "skip", "skip", "all"}
+      << "A A A" << "A" << "\"A\" 見つかりませんでした。";
+  QTest::newRow("all from the top replaces all")
+      << "A A A" << "A" << "B" << L{"skip", "skip", "skip", "change", "all"}
+      << "B B B" << "" << "3 回 変更しました。";
+  // clang-format on
+}
+
+void TestSearchEngine::PressSequences() {
+  QFETCH(QString, text);
+  QFETCH(QString, find);
+  QFETCH(QString, replace);
+  QFETCH(QStringList, presses);
+  QFETCH(QString, expected);
+  QFETCH(QString, selected);
+  StringSearchTarget target(text);
+  SearchState state;
+  zel::BeginReplace(state, target);
+  zel::ReplaceFieldsChanged(state, find, replace);
+  const QString message = RunPresses(state, target, presses);
+  QCOMPARE(target.Text(), expected);
+  QCOMPARE(target.SelectedText(), selected);
+  QTEST(message, "message");
+}
+
+namespace {
+
+// The replace dialog's rules written out plainly over a std::u32string, one character per
+// element: positions need no conversion, "全て変更" is a loop of single searches and
+// replacements. The engine over a QString (where an astral character is two units) must agree
+// with it step by step.
+struct PlainReplaceDialog {
+  std::u32string text, find, replace;
+  qint64 selection_start = 0, selection_length = 0;
+  qint64 search_pos = 0, hit_count = 0, held = -1;
+  bool first_press = true, from_top = true;
+  QString message;
+
+  static QString Q(const std::u32string& s) {
+    return QString::fromUcs4(s.data(), static_cast<qsizetype>(s.size()));
+  }
+  qint64 Find(qint64 from) const {
+    if (find.empty()) return -1;
+    for (qint64 i = std::max<qint64>(from, 0); i + qint64(find.size()) <= qint64(text.size()); ++i)
+      if (text.compare(size_t(i), find.size(), find) == 0) return i;
+    return -1;
+  }
+  bool Search() {
+    const qint64 i = Find(search_pos);
+    if (i < 0) return false;
+    selection_start = i;
+    selection_length = qint64(find.size());
+    search_pos = i + qint64(find.size());
+    return true;
+  }
+  void ReplaceAt(qint64 at) {
+    text.replace(size_t(at), find.size(), replace);
+    search_pos = at + qint64(replace.size());
+    selection_start = search_pos;
+    selection_length = 0;
+    ++hit_count;
+  }
+  QString CountOr(const QString& count_text) const {
+    return hit_count != 0 ? QString::number(hit_count) + count_text
+                          : "\"" + Q(find) + "\" 見つかりませんでした。";
+  }
+  void EndOfRun(const QString& count_text) {
+    message = CountOr(count_text);
+    first_press = true;
+    hit_count = 0;
+    held = -1;
+  }
+  void Change() {
+    message.clear();
+    const bool top = from_top;
+    if (top) {
+      search_pos = 0;
+      from_top = false;
+    }
+    const bool stands = held >= 0 && held == Find(held);
+    if (first_press) {
+      first_press = false;
+    } else if (stands) {
+      ReplaceAt(held);
+    } else if (!top && held >= 0) {
+      search_pos = held;
+    }
+    held = -1;
+    if (Search()) {
+      held = selection_start;
+      return;
+    }
+    EndOfRun(" 回　変更しました。");
+    from_top = true;
+  }
+  void Skip() {
+    message.clear();
+    if (from_top) {
+      search_pos = 0;
+      from_top = false;
+    }
+    if (Search()) {
+      held = selection_start;
+      return;
+    }
+    EndOfRun(" 回 変更しました。");
+  }
+  void AllChange() {
+    if (from_top) {
+      search_pos = 0;
+    } else if (held >= 0) {
+      search_pos = held;
+    }
+    for (qint64 i = Find(search_pos); i >= 0; i = Find(search_pos)) ReplaceAt(i);
+    EndOfRun(" 回 変更しました。");
+    from_top = true;
+  }
+};
+
+std::u32string RandomText(QRandomGenerator& random, int max_length) {
+  static const std::u32string kAlphabet = U"ab😀𩸽\r\n変";
+  std::u32string text;
+  const int length = int(random.bounded(max_length + 1));
+  for (int i = 0; i < length; ++i) text += kAlphabet[random.bounded(int(kAlphabet.size()))];
+  return text;
+}
+
+}  // namespace
+
+void TestSearchEngine::RandomPressesAgreeWithThePlainRules_data() {
+  QTest::addColumn<quint32>("seed");
+  for (quint32 seed : {1u, 2u, 3u, 4u}) QTest::addRow("seed %u", seed) << seed;
+}
+
+void TestSearchEngine::RandomPressesAgreeWithThePlainRules() {
+  QFETCH(quint32, seed);
+  QRandomGenerator random(seed);
+  for (int run = 0; run < 1000; ++run) {
+    PlainReplaceDialog plain;
+    plain.text = RandomText(random, 14);
+    plain.find = RandomText(random, 3);
+    plain.replace = RandomText(random, 3);
+    StringSearchTarget target(PlainReplaceDialog::Q(plain.text));
+    const qint64 caret = random.bounded(int(plain.text.size()) + 1);
+    target.Select(caret, 0);
+    SearchState state;
+    zel::BeginReplace(state, target);
+    zel::ReplaceFieldsChanged(state, PlainReplaceDialog::Q(plain.find),
+                              PlainReplaceDialog::Q(plain.replace));
+    plain.search_pos = caret;
+    plain.selection_start = caret;
+    QString script;
+    bool from_top = true;
+    const int steps = 1 + int(random.bounded(10));
+    for (int step = 0; step < steps; ++step) {
+      const int what = int(random.bounded(10));
+      PressResult result;
+      if (what < 4) {
+        script += " change";
+        plain.Change();
+        result = zel::ChangePress(state, target, from_top);
+      } else if (what < 6) {
+        script += " skip";
+        plain.Skip();
+        result = zel::SkipPress(state, target, from_top);
+      } else if (what < 8) {
+        script += " all";
+        plain.AllChange();
+        result = zel::AllChangePress(state, target, from_top);
+      } else if (what < 9) {
+        plain.find = RandomText(random, 3);
+        plain.hit_count = 0;
+        script += " find=" + PlainReplaceDialog::Q(plain.find);
+        zel::ReplaceFieldsChanged(state, PlainReplaceDialog::Q(plain.find), state.ReplaceText);
+        continue;
+      } else {
+        script += " top";
+        plain.from_top = true;
+        from_top = true;
+        continue;
+      }
+      from_top = result.from_top;
+      const QString where =
+          QStringLiteral("run %1, text \"%2\", find \"%3\", replace \"%4\",%5")
+              .arg(run)
+              .arg(PlainReplaceDialog::Q(plain.text), state.FindText, state.ReplaceText, script);
+      QVERIFY2(target.Text() == PlainReplaceDialog::Q(plain.text), qPrintable(where));
+      QVERIFY2(target.SelectionStart() == plain.selection_start, qPrintable(where));
+      QVERIFY2(target.SelectionLength() == plain.selection_length, qPrintable(where));
+      QVERIFY2(state.SearchPos == plain.search_pos, qPrintable(where));
+      QVERIFY2(state.HitCount == plain.hit_count, qPrintable(where));
+      QVERIFY2(state.FirstPress == plain.first_press, qPrintable(where));
+      QVERIFY2(from_top == plain.from_top, qPrintable(where));
+      QVERIFY2((result.found ? QString() : result.message) == plain.message, qPrintable(where));
+    }
+  }
 }
 
 QTEST_GUILESS_MAIN(TestSearchEngine)
