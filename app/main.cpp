@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "platform/app_title.h"
 #include "editor/text_codec.h"
 #include "platform/file_dialogs.h"
 #include "platform/machine.h"
@@ -15,8 +16,8 @@
 namespace {
 
 void NameApplication() {
-  QCoreApplication::setApplicationName(QStringLiteral("ZEL_Editor"));
-  QCoreApplication::setOrganizationName(QStringLiteral("ZEL_Editor"));
+  QCoreApplication::setApplicationName(zel::kAppTitle);
+  QCoreApplication::setOrganizationName(zel::kAppTitle);
   QCoreApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION_TEXT));
 }
 

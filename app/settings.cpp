@@ -2,10 +2,12 @@
 
 #include <QSettings>
 
+#include "platform/app_title.h"
+
 namespace zel {
 namespace {
 
-const QString kApplication = QStringLiteral("ZEL_Editor");
+const QString kApplication = kAppTitle;
 const QString kSection = QStringLiteral("Settings");
 const QString kMainLeft = QStringLiteral("MainLeft");
 const QString kMainTop = QStringLiteral("MainTop");

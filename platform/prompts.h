@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/app_title.h"
+
 class QWidget;
 
 namespace zel {
@@ -39,8 +41,5 @@ class QtPrompts : public Prompts {
  public:
   PromptAnswer Show(QWidget* parent, const PromptRequest& request) override;
 };
-
-// The application title, used as the caption of every message box that names no other.
-inline const QString kAppTitle = QStringLiteral("ZEL_Editor");
 
 }  // namespace zel
