@@ -52,15 +52,9 @@ struct Fixture {
   }
   EditorBox& Box() { return window->Editor(); }
   ProgramDocument& Doc() { return window->Document(); }
-  QString Text() { return QString::fromUtf8(Box().Utf8View()); }
-  void SetText(const QString& text) {
-    Box().SetDocument(DecodedText{text.toUtf8(), {}});
-  }
-  QAction* Action(const QString& name) {
-    auto* action = window->findChild<QAction*>(name);
-    if (!action) qFatal("no action %s", qPrintable(name));
-    return action;
-  }
+  QString Text() { return BoxText(Box()); }
+  void SetText(const QString& text) { SetBoxText(Box(), text); }
+  QAction* Action(const QString& name) { return Child<QAction>(window.get(), name); }
   QString NameBox() { return window->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(); }
 };
 

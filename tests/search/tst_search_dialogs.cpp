@@ -23,12 +23,7 @@ using zel::StringSearchTarget;
 
 namespace {
 
-template <typename T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (!child) qFatal("no child %s", name);
-  return child;
-}
+using zel::test::Child;
 
 // A main window stand-in with the search commands over a plain text.
 struct MainWindow {

@@ -20,18 +20,9 @@ using zel::StringSearchTarget;
 
 namespace {
 
-void Load(EditorBox& box, const QString& text) {
-  box.SetDocument(zel::DecodedText{text.toUtf8(), {}});
-}
-
-QString TextOf(const EditorBox& box) { return QString::fromUtf8(box.Document().utf8); }
-
-template <typename T>
-T* Child(QWidget* parent, const QString& name) {
-  T* child = parent->findChild<T*>(name);
-  if (!child) qFatal("no child %s", qPrintable(name));
-  return child;
-}
+using zel::test::BoxText;
+using zel::test::Child;
+using zel::test::SetBoxText;
 
 // One press in a script: "find:<text>" opens the find dialog with <text> and presses
 // "検 索", "F3" presses F3, "select:<start>,<length>" sets the selection, and
@@ -139,8 +130,8 @@ void TestSearchEditor::SameAsOverAPlainString() {
 
   QWidget window;
   EditorBox box(&window);
-  Load(box, text);
-  const ScriptOutcome editor = RunScript(window, box, script, [&] { return TextOf(box); });
+  SetBoxText(box, text);
+  const ScriptOutcome editor = RunScript(window, box, script, [&] { return BoxText(box); });
 
   StringSearchTarget plain(text);
   const ScriptOutcome reference = RunScript(window, plain, script, [&] { return plain.Text(); });
@@ -156,7 +147,7 @@ void TestSearchEditor::SameAsOverAPlainString() {
 void TestSearchEditor::PositionsCountCharacters() {
   QWidget window;
   EditorBox box(&window);
-  Load(box, "(ﾜｰｸ)\r\nＧ０１\r\nG01");
+  SetBoxText(box, "(ﾜｰｸ)\r\nＧ０１\r\nG01");
   zel::test::RecordingPrompts prompts;
   SearchCommands commands(&window, box, prompts, [] {});
   commands.OpenFind();
@@ -197,7 +188,7 @@ void TestSearchEditor::AllChangeIsOneEditorUpdate() {
     EditorBox box(&window);
     QString text;
     for (int i = 0; i < occurrences; ++i) text += "N1 G01 X1.\r\n";
-    Load(box, text);
+    SetBoxText(box, text);
     box.SetCaret(box.Length());
     zel::test::RecordingPrompts prompts;
     zel::SearchState state;
@@ -208,7 +199,7 @@ void TestSearchEditor::AllChangeIsOneEditorUpdate() {
     QTest::mouseClick(Child<QPushButton>(&dialog, "AllChange"), Qt::LeftButton);
     QCOMPARE(prompts.requests.last().text, QString::number(occurrences) + " 回 変更しました。");
     QString expected = text;
-    QCOMPARE(TextOf(box), expected.replace("G01", "G1"));
+    QCOMPARE(BoxText(box), expected.replace("G01", "G1"));
     // The caret stands after the last inserted text.
     QCOMPARE(box.SelectionStart(), box.Length() - 6);
     QVERIFY(changes.count() > 0);
@@ -220,7 +211,7 @@ void TestSearchEditor::AllChangeIsOneEditorUpdate() {
 void TestSearchEditor::AllChangeWithoutOccurrenceLeavesTheEditorAlone() {
   QWidget window;
   EditorBox box(&window);
-  Load(box, "N1 G00 X0\r\n");
+  SetBoxText(box, "N1 G00 X0\r\n");
   box.Select(3, 3);
   zel::test::RecordingPrompts prompts;
   zel::SearchState state;

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "editor/editor_box.h"
+
 namespace zel::test {
 
 PromptAnswer RecordingPrompts::Show(QWidget*, const PromptRequest& request) {
@@ -29,5 +31,17 @@ void IsolateSettings() {
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
 }
+
+QString Lines(const QStringList& lines) {
+  QString block;
+  for (const QString& line : lines) block += line + QStringLiteral("\r\n");
+  return block;
+}
+
+void SetBoxText(EditorBox& box, const QString& text) {
+  box.SetDocument(DecodedText{text.toUtf8(), {}});
+}
+
+QString BoxText(const EditorBox& box) { return QString::fromUtf8(box.Utf8View()); }
 
 }  // namespace zel::test

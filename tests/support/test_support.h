@@ -1,13 +1,20 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include "editor/block_sink.h"
 #include "platform/file_dialogs.h"
 #include "platform/machine.h"
 #include "platform/prompts.h"
-#include "editor/block_sink.h"
+
+class QObject;
+
+namespace zel {
+class EditorBox;
+}
 
 namespace zel::test {
 
@@ -57,5 +64,21 @@ class RecordingBlockSink : public BlockSink {
 // Points the per-user settings store at a fresh temporary folder. Call before the first
 // QSettings is made.
 void IsolateSettings();
+
+// The child of parent (a control, an action, a menu) with that objectName; a missing one
+// stops the test program with the name, since every later step would only crash.
+template <typename T>
+T* Child(const QObject* parent, const QString& name) {
+  T* child = parent->findChild<T*>(name);
+  if (!child) qFatal("no child %s of class %s", qPrintable(name), T::staticMetaObject.className());
+  return child;
+}
+
+// Statement lines joined with "\r\n" after each, as a generated block has them.
+QString Lines(const QStringList& lines);
+
+// Puts a text into an editor box as its whole document, and reads it back.
+void SetBoxText(EditorBox& box, const QString& text);
+QString BoxText(const EditorBox& box);
 
 }  // namespace zel::test

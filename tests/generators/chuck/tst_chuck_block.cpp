@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "generators/chuck/chuck_block.h"
+#include "tests/support/test_support.h"
 
 Q_DECLARE_METATYPE(zel::ChuckBlockInput)
 
@@ -27,11 +28,7 @@ const std::pair<const char*, QString ChuckBlockInput::*> kFields[] = {
     {"CZ", &ChuckBlockInput::cz}, {"D2", &ChuckBlockInput::d2}, {"D3", &ChuckBlockInput::d3},
     {"L2", &ChuckBlockInput::l2}, {"WR", &ChuckBlockInput::wr}};
 
-QString Lines(const QStringList& lines) {
-  QString block;
-  for (const QString& line : lines) block += line + "\r\n";
-  return block;
-}
+using zel::test::Lines;
 
 }  // namespace
 

@@ -21,11 +21,7 @@ namespace zel {
 
 namespace {
 
-QString Lines(const QStringList& lines) {
-  QString block;
-  for (const QString& line : lines) block += line + "\r\n";
-  return block;
-}
+using test::Lines;
 
 const QString kOpeningBlock = Lines({"NOEX VCHKD= VCHKL=", "NOEX VCHKX= VCHKZ=", "NOEX VWKR=9999"});
 
@@ -74,9 +70,7 @@ class TestChuckDialog : public QObject {
   QLineEdit* Field(const char* name) const { return Find<QLineEdit>(name); }
   template <typename T>
   T* Find(const QString& name) const {
-    T* widget = dialog_->findChild<T*>(name);
-    if (!widget) qFatal("no control %s", qPrintable(name));
-    return widget;
+    return test::Child<T>(dialog_.get(), name);
   }
   QString Pane() const {
     return Find<QPlainTextEdit>("Text1")->toPlainText().replace("\n", "\r\n");
