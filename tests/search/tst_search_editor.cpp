@@ -164,7 +164,7 @@ void TestSearchEditor::PositionsCountCharacters() {
 void TestSearchEditor::AstralCharacterIsOneCharacter() {
   QWidget window;
   EditorBox box(&window);
-  Load(box, "a😀B c");
+  SetBoxText(box, "a😀B c");
   zel::test::RecordingPrompts prompts;
   zel::SearchState state;
   zel::ReplaceDialog dialog(&window, state, box, prompts);
@@ -176,7 +176,7 @@ void TestSearchEditor::AstralCharacterIsOneCharacter() {
   QCOMPARE(box.SelectionLength(), 1);
   QCOMPARE(state.SearchPos, 2);
   QTest::mouseClick(Child<QPushButton>(&dialog, "Change"), Qt::LeftButton);
-  QCOMPARE(TextOf(box), QString("axB c"));
+  QCOMPARE(BoxText(box), QString("axB c"));
   QCOMPARE(prompts.requests.last().text, QString("1 回　変更しました。"));
 }
 
