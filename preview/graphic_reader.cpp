@@ -1,0 +1,562 @@
+#include "preview/graphic_reader.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+#include "generators/common/number_forms.h"
+
+namespace zel {
+
+QString ReadProblemText(ReadProblem problem) {
+  switch (problem) {
+    case ReadProblem::kUnknownStatement:
+      return QStringLiteral("図形サブプログラムの文として読めません");
+    case ReadProblem::kBadNoex:
+      return QStringLiteral("NOEX 変数=値 の形になっていません");
+    case ReadProblem::kUnknownVariable:
+      return QStringLiteral("図形データにない変数です");
+    case ReadProblem::kMissingToolNumber:
+      return QStringLiteral("工具データの変数に [工具番号] がありません");
+    case ReadProblem::kUnexpectedIndex:
+      return QStringLiteral("この変数に [ ] は付きません");
+    case ReadProblem::kValueTooLarge:
+      return QStringLiteral("値が大きすぎます");
+    case ReadProblem::kUnknownToolKind:
+      return QStringLiteral("工具種類 IN は 1～38 です");
+    case ReadProblem::kUnknownToolShape:
+      return QStringLiteral("この工具種類にない形状番号 FN です");
+    case ReadProblem::kDimensionNotInShape:
+      return QStringLiteral("この工具形状にない寸法です");
+    case ReadProblem::kToolWithoutKind:
+      return QStringLiteral("工具種類 IN のない工具データです");
+    case ReadProblem::kBadPs:
+      return QStringLiteral("N000 PS LC|RC,[Z,0],[L,D] の形になっていません");
+    case ReadProblem::kBadPt:
+      return QStringLiteral("N000 PT LF|SS|SD,LC|RC,[Z,0],[D1,D2],[L,R] の形になっていません");
+    case ReadProblem::kConeRadius:
+      return QStringLiteral("円錐 (PT LF) の R の位置は 0 です");
+    case ReadProblem::kBadPf:
+      return QStringLiteral("N000 PF 0,[0,0],D,D の形になっていません");
+    case ReadProblem::kBadPo:
+      return QStringLiteral("N000 PO [0,R] の形になっていません");
+    case ReadProblem::kBadCi:
+      return QStringLiteral("N000 CI [0,0],[0,-R],R,0 の形になっていません");
+    case ReadProblem::kBoreWithoutCircle:
+      return QStringLiteral("内径円 (PF …,D,0) の後にありません");
+    case ReadProblem::kBoreRadiusMismatch:
+      return QStringLiteral("半径が内径円の直径の半分と違います");
+    case ReadProblem::kContourOutsideBlock:
+      return QStringLiteral("DEF WORK … END の外の PS/PT です");
+    case ReadProblem::kCircleOutsideBlock:
+      return QStringLiteral("DEF WORKF … END の外の PF/PO/CI です");
+    case ReadProblem::kContourInFrontBlock:
+      return QStringLiteral("DEF WORKF の中の PS/PT です");
+    case ReadProblem::kCircleInSideBlock:
+      return QStringLiteral("DEF WORK の中の PF/PO/CI です");
+    case ReadProblem::kNestedBlock:
+      return QStringLiteral("前の DEF が N000 END で閉じられていません");
+    case ReadProblem::kEndWithoutBlock:
+      return QStringLiteral("DEF のない N000 END です");
+    case ReadProblem::kBlockNotClosed:
+      return QStringLiteral("N000 END で閉じられていないブロックです");
+    case ReadProblem::kNoReturn:
+      return QStringLiteral("戻り NRTS RTS がありません");
+  }
+  return {};
+}
+
+namespace {
+
+constexpr QStringView kSubprogramName = u"OZEL";
+constexpr QStringView kReturnLine = u"NRTS RTS";
+
+// A field of a statement: any text without the separators of the statement forms.
+#define ZEL_FIELD "([^,\\[\\]]*)"
+
+// The sequence label the blocks begin with ("N000"; a hand-written block may number it).
+const QRegularExpression& LabelPattern() {
+  static const QRegularExpression pattern(QStringLiteral("^N[0-9]+ (.*)$"));
+  return pattern;
+}
+// A comment in parentheses at the end of a statement.
+const QRegularExpression& CommentPattern() {
+  static const QRegularExpression pattern(QStringLiteral("\\s*\\([^()]*\\)$"));
+  return pattern;
+}
+const QRegularExpression& NoexItemPattern() {
+  static const QRegularExpression pattern(
+      QStringLiteral(" (V[A-Z][A-Z0-9]*)(?:\\[([^\\]]*)\\])?="));
+  return pattern;
+}
+const QRegularExpression& PsPattern() {
+  static const QRegularExpression pattern(
+      QStringLiteral("^PS (LC|RC),\\[" ZEL_FIELD ",0\\],\\[" ZEL_FIELD "," ZEL_FIELD "\\](,0)?$"));
+  return pattern;
+}
+const QRegularExpression& PtPattern() {
+  static const QRegularExpression pattern(
+      QStringLiteral("^PT (LF|SS|SD),(LC|RC),\\[" ZEL_FIELD ",0\\],\\[" ZEL_FIELD "," ZEL_FIELD
+                     "\\],\\[" ZEL_FIELD "," ZEL_FIELD "\\](,0)?$"));
+  return pattern;
+}
+const QRegularExpression& PfPattern() {
+  static const QRegularExpression pattern(QStringLiteral("^PF 0,\\[0,0\\]," ZEL_FIELD ",D(,0)?$"));
+  return pattern;
+}
+const QRegularExpression& PoPattern() {
+  static const QRegularExpression pattern(QStringLiteral("^PO \\[0," ZEL_FIELD "\\]$"));
+  return pattern;
+}
+const QRegularExpression& CiPattern() {
+  static const QRegularExpression pattern(
+      QStringLiteral("^CI \\[0,0\\],\\[0,-" ZEL_FIELD "\\],R,0$"));
+  return pattern;
+}
+
+#undef ZEL_FIELD
+
+// The tool-data variables after their prefix VTL or VGR.
+struct ToolItem {
+  QStringView name;
+  int dimension;  // index into ToolData::dimensions; -1 for IN, -2 for FN
+};
+constexpr std::array<ToolItem, 8> kToolItems = {{
+    {u"IN", -1},
+    {u"FN", -2},
+    {u"A1", static_cast<int>(Dimension::kA1)},
+    {u"A2", static_cast<int>(Dimension::kA2)},
+    {u"L", static_cast<int>(Dimension::kL)},
+    {u"D", static_cast<int>(Dimension::kD)},
+    {u"W", static_cast<int>(Dimension::kW)},
+    {u"NR", static_cast<int>(Dimension::kNR)},
+}};
+
+// The line of every assignment of one tool, for the checks made once all of it is read.
+struct ToolLines {
+  int kind = -1;
+  int shape = -1;
+  std::array<int, 6> dimensions{-1, -1, -1, -1, -1, -1};
+};
+
+// The inner circle's PO and CI lines follow its PF line in this order.
+enum class BoreStage { kNone, kAfterPf, kAfterPo };
+
+class Reader {
+ public:
+  explicit Reader(GraphicProgram& out) : out_(out) {}
+
+  void Line(int number, QStringView raw);
+  // Reports what shows only at the end: an open block, a missing return, tool data without
+  // its kind or with a dimension its shape has no row for.
+  void Finish(bool returned);
+
+ private:
+  // One problem a line: the first thing that cannot be read in it.
+  void Problem(ReadProblem problem) {
+    if (!out_.problems.isEmpty() && out_.problems.back().line == line_) return;
+    out_.problems.append({line_, line_text_.toString(), problem});
+  }
+  void Noex(QStringView body);
+  void Assign(QStringView name, std::optional<QStringView> index, QStringView value_text);
+  void Statement(const QString& statement);
+  void Contour(const QString& statement);
+  void Circle(const QString& statement);
+  void Open(bool side, bool second_spindle);
+  void CheckTools();
+
+  GraphicProgram& out_;
+  int line_ = 0;
+  QStringView line_text_;
+  // The block open at the moment: 0 none, 1 DEF WORK, 2 DEF WORKF.
+  int open_ = 0;
+  int open_line_ = 0;
+  QString open_text_;
+  BoreStage bore_ = BoreStage::kNone;
+  double bore_radius_ = 0;
+  QHash<QString, int> tool_index_;
+  QList<ToolLines> tool_lines_;
+};
+
+FieldValue Field(const QString& text, bool* too_large) {
+  const std::optional<double> value = LeadingNumberValue(text);
+  if (!value) *too_large = true;
+  return {text, value.value_or(0)};
+}
+
+void Reader::Line(int number, QStringView raw) {
+  line_ = number;
+  line_text_ = raw;
+  // Trailing blanks are invisible in the editor and change nothing for the control.
+  QStringView text = raw;
+  while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\t')) text.chop(1);
+  if (text.isEmpty()) return;
+  if (text.front() == u'(' && text.back() == u')') return;  // a comment line
+  if (text == kSubprogramName) return;
+
+  QString statement = text.toString();
+  statement.remove(CommentPattern());
+  if (statement.startsWith(u"NOEX")) {
+    Noex(QStringView(statement).mid(4));
+    return;
+  }
+  const QRegularExpressionMatch label = LabelPattern().match(statement);
+  if (!label.hasMatch()) {
+    Problem(ReadProblem::kUnknownStatement);
+    return;
+  }
+  Statement(label.captured(1));
+}
+
+void Reader::Noex(QStringView body) {
+  QRegularExpressionMatchIterator items = NoexItemPattern().globalMatch(body.toString());
+  QList<QRegularExpressionMatch> matches;
+  while (items.hasNext()) matches.append(items.next());
+  if (matches.isEmpty() || matches.front().capturedStart() != 0) {
+    Problem(ReadProblem::kBadNoex);
+    return;
+  }
+  for (qsizetype i = 0; i < matches.size(); ++i) {
+    const QRegularExpressionMatch& item = matches[i];
+    const qsizetype value_start = item.capturedEnd();
+    const qsizetype value_end =
+        i + 1 < matches.size() ? matches[i + 1].capturedStart() : body.size();
+    std::optional<QStringView> index;
+    if (item.capturedStart(2) >= 0) index = item.capturedView(2);
+    Assign(item.capturedView(1), index, body.mid(value_start, value_end - value_start));
+  }
+}
+
+void Reader::Assign(QStringView name, std::optional<QStringView> index, QStringView value_text) {
+  const std::optional<double> read = LeadingNumberValue(value_text);
+  // clang-format off
+  const std::array<std::pair<QStringView, std::optional<double> ChuckValues::*>, 10> kChuck = {{
+      {u"VCHIO", &ChuckValues::VCHIO}, {u"VCHSW", &ChuckValues::VCHSW},
+      {u"VCHKD", &ChuckValues::VCHKD}, {u"VCHKL", &ChuckValues::VCHKL},
+      {u"VCHKX", &ChuckValues::VCHKX}, {u"VCHKZ", &ChuckValues::VCHKZ},
+      {u"VTSDA", &ChuckValues::VTSDA}, {u"VTSDB", &ChuckValues::VTSDB},
+      {u"VTSL", &ChuckValues::VTSL},   {u"VWKR", &ChuckValues::VWKR},
+  }};
+  // clang-format on
+  std::optional<double> ChuckValues::*chuck_member = nullptr;
+  for (const auto& [chuck_name, member] : kChuck) {
+    if (name == chuck_name) chuck_member = member;
+  }
+  if (chuck_member || name == u"VSCTA") {
+    if (index) return Problem(ReadProblem::kUnexpectedIndex);
+    if (!read) return Problem(ReadProblem::kValueTooLarge);
+    if (chuck_member)
+      out_.chuck.*chuck_member = *read;
+    else
+      out_.VSCTA = *read;
+    return;
+  }
+
+  // Tool data: VTL/VGR + item, or the nose variables, always with the tool number.
+  int item = -100;
+  bool life = false;
+  int nose = -1;
+  if (name.startsWith(u"VTL") || name.startsWith(u"VGR")) {
+    life = name.startsWith(u"VGR");
+    for (const ToolItem& candidate : kToolItems) {
+      if (name.mid(3) == candidate.name) item = candidate.dimension;
+    }
+  }
+  if (name == u"VNSRX") nose = 0;
+  if (name == u"VNSRZ") nose = 1;
+  if (name == u"VNRPN") nose = 2;
+  if (item == -100 && nose < 0) return Problem(ReadProblem::kUnknownVariable);
+  if (!index) return Problem(ReadProblem::kMissingToolNumber);
+  if (!read) return Problem(ReadProblem::kValueTooLarge);
+
+  const QString number = index->toString();
+  auto found = tool_index_.constFind(number);
+  int at = 0;
+  if (found == tool_index_.constEnd()) {
+    at = out_.tools.size();
+    tool_index_.insert(number, at);
+    ToolData tool;
+    tool.number = number;
+    tool.line = line_;
+    out_.tools.append(tool);
+    tool_lines_.append(ToolLines{});
+  } else {
+    at = *found;
+  }
+  ToolData& tool = out_.tools[at];
+  ToolLines& lines = tool_lines_[at];
+  if (nose >= 0) {
+    std::optional<double> ToolData::*const kNose[] = {&ToolData::nose_x, &ToolData::nose_radius,
+                                                      &ToolData::nose_position};
+    tool.*kNose[nose] = *read;
+    return;
+  }
+  tool.tool_life = tool.tool_life || life;
+  if (item == -1 || item == -2) {
+    const std::optional<int> whole = RoundHalfEven<int>(*read);
+    if (item == -1) {
+      tool.kind = whole;
+      lines.kind = line_;
+    } else {
+      tool.shape = whole;
+      lines.shape = line_;
+    }
+    if (item == -1 && (!whole || !FindKind(*whole))) {
+      Problem(ReadProblem::kUnknownToolKind);
+      return;
+    }
+    // The pair is checked on the line that completes it.
+    if (tool.kind && FindKind(*tool.kind) && tool.shape && !FindShape(*tool.kind, *tool.shape))
+      Problem(ReadProblem::kUnknownToolShape);
+    return;
+  }
+  tool.dimensions[item] = *read;
+  lines.dimensions[item] = line_;
+}
+
+void Reader::Statement(const QString& statement) {
+  if (statement == u"CLEAR") {
+    out_.clear = true;
+  } else if (statement == u"DRAW") {
+    out_.draw = true;
+  } else if (statement == u"DEF WORK" || statement == u"DEF WORK[S]") {
+    Open(true, statement.size() > 8);
+  } else if (statement == u"DEF WORKF" || statement == u"DEF WORKF[S]") {
+    Open(false, statement.size() > 9);
+  } else if (statement == u"END") {
+    if (open_ == 0) Problem(ReadProblem::kEndWithoutBlock);
+    open_ = 0;
+    bore_ = BoreStage::kNone;
+  } else if (statement == u"M25" || statement == u"M21") {
+    (statement == u"M25" ? out_.chuck.chuck_barrier : out_.chuck.tailstock_barrier) = true;
+  } else if (statement.startsWith(u"PS ") || statement.startsWith(u"PT ")) {
+    Contour(statement);
+  } else if (statement.startsWith(u"PF ") || statement.startsWith(u"PO ") ||
+             statement.startsWith(u"CI ")) {
+    Circle(statement);
+  } else {
+    Problem(ReadProblem::kUnknownStatement);
+  }
+}
+
+void Reader::Open(bool side, bool second_spindle) {
+  if (open_ != 0) Problem(ReadProblem::kNestedBlock);
+  open_ = side ? 1 : 2;
+  open_line_ = line_;
+  open_text_ = line_text_.toString();
+  bore_ = BoreStage::kNone;
+  if (side)
+    out_.side_blocks.append({second_spindle, {}, line_});
+  else
+    out_.front_blocks.append({second_spindle, {}, line_});
+}
+
+void Reader::Contour(const QString& statement) {
+  const bool cylinder = statement.startsWith(u"PS ");
+  const QRegularExpressionMatch match = (cylinder ? PsPattern() : PtPattern()).match(statement);
+  if (!match.hasMatch()) return Problem(cylinder ? ReadProblem::kBadPs : ReadProblem::kBadPt);
+  if (open_ == 0) return Problem(ReadProblem::kContourOutsideBlock);
+  if (open_ == 2) return Problem(ReadProblem::kContourInFrontBlock);
+
+  ContourShape shape;
+  shape.line = line_;
+  bool too_large = false;
+  int next = 1;
+  if (cylinder) {
+    shape.sn = 1;
+  } else {
+    const QString profile = match.captured(next++);
+    shape.sn = profile == u"LF" ? 2 : profile == u"SS" ? 3 : 4;
+  }
+  shape.face = match.captured(next++) == u"LC" ? ContourFace::kLeft : ContourFace::kRight;
+  shape.z = Field(match.captured(next++), &too_large);
+  if (cylinder) {
+    shape.l = Field(match.captured(next++), &too_large);
+    shape.d1 = Field(match.captured(next++), &too_large);
+  } else {
+    shape.d1 = Field(match.captured(next++), &too_large);
+    shape.d2 = Field(match.captured(next++), &too_large);
+    shape.l = Field(match.captured(next++), &too_large);
+    const QString radius = match.captured(next++);
+    if (shape.sn == 2) {
+      if (radius != u"0") return Problem(ReadProblem::kConeRadius);
+    } else {
+      shape.r = Field(radius, &too_large);
+    }
+  }
+  if (!match.captured(next).isEmpty()) shape.sn += 4;  // ",0": a bore
+  if (too_large) return Problem(ReadProblem::kValueTooLarge);
+  out_.side_blocks.back().shapes.append(shape);
+}
+
+void Reader::Circle(const QString& statement) {
+  const QStringView keyword = QStringView(statement).left(2);
+  const QRegularExpression& pattern = keyword == u"PF"   ? PfPattern()
+                                      : keyword == u"PO" ? PoPattern()
+                                                         : CiPattern();
+  const QRegularExpressionMatch match = pattern.match(statement);
+  if (!match.hasMatch()) {
+    bore_ = BoreStage::kNone;
+    return Problem(keyword == u"PF"   ? ReadProblem::kBadPf
+                   : keyword == u"PO" ? ReadProblem::kBadPo
+                                      : ReadProblem::kBadCi);
+  }
+  if (open_ == 0) return Problem(ReadProblem::kCircleOutsideBlock);
+  if (open_ == 1) return Problem(ReadProblem::kCircleInSideBlock);
+
+  bool too_large = false;
+  const FieldValue field = Field(match.captured(1), &too_large);
+  if (too_large) {
+    bore_ = BoreStage::kNone;
+    return Problem(ReadProblem::kValueTooLarge);
+  }
+  if (keyword == u"PF") {
+    FrontCircle circle;
+    circle.inner = !match.captured(2).isEmpty();
+    circle.d = field;
+    circle.line = line_;
+    out_.front_blocks.back().circles.append(circle);
+    bore_ = circle.inner ? BoreStage::kAfterPf : BoreStage::kNone;
+    // The dialog writes the bore's radius as the diameter halved and rounded down.
+    bore_radius_ = std::floor(field.value / 2);
+    return;
+  }
+  const BoreStage expected = keyword == u"PO" ? BoreStage::kAfterPf : BoreStage::kAfterPo;
+  if (bore_ != expected) {
+    bore_ = BoreStage::kNone;
+    return Problem(ReadProblem::kBoreWithoutCircle);
+  }
+  bore_ = keyword == u"PO" ? BoreStage::kAfterPo : BoreStage::kNone;
+  if (field.value != bore_radius_) Problem(ReadProblem::kBoreRadiusMismatch);
+}
+
+void Reader::CheckTools() {
+  for (qsizetype i = 0; i < out_.tools.size(); ++i) {
+    const ToolData& tool = out_.tools[i];
+    const ToolLines& lines = tool_lines_[i];
+    if (lines.kind < 0) {
+      out_.problems.append({tool.line, {}, ReadProblem::kToolWithoutKind});
+      continue;
+    }
+    if (!tool.kind || !tool.shape) continue;
+    const ShapeEntry* shape = FindShape(*tool.kind, *tool.shape);
+    if (!shape) continue;
+    const FieldSetRows& rows = FieldSetOf(shape->field_set);
+    for (int d = 0; d < 6; ++d) {
+      if (lines.dimensions[d] < 0) continue;
+      const bool in_set = std::any_of(rows.rows.begin(), rows.rows.end(),
+                                      [d](Dimension row) { return static_cast<int>(row) == d; });
+      if (!in_set)
+        out_.problems.append({lines.dimensions[d], {}, ReadProblem::kDimensionNotInShape});
+    }
+  }
+}
+
+void Reader::Finish(bool returned) {
+  if (open_ != 0) out_.problems.append({open_line_, open_text_, ReadProblem::kBlockNotClosed});
+  if (!returned) {
+    out_.problems.append({out_.first_line, kSubprogramName.toString(), ReadProblem::kNoReturn});
+  }
+  CheckTools();
+}
+
+bool IsLineStart(QStringView text, qsizetype at) { return at == 0 || text[at - 1] == u'\n'; }
+
+// The line starting at `start` without its line end, and where the next line starts (-1 at
+// the end of the text).
+QStringView LineAt(QStringView text, qsizetype start, qsizetype* next) {
+  const qsizetype end = text.indexOf(u'\n', start);
+  QStringView line = text.mid(start, (end < 0 ? text.size() : end) - start);
+  if (line.endsWith(u'\r')) line.chop(1);
+  *next = end < 0 ? -1 : end + 1;
+  return line;
+}
+
+}  // namespace
+
+std::optional<qsizetype> FindGraphicSubprogram(QStringView text) {
+  qsizetype from = text.size();
+  while (from > 0) {
+    const qsizetype at = text.lastIndexOf(kSubprogramName, from - 1);
+    if (at < 0) return std::nullopt;
+    qsizetype next = 0;
+    if (IsLineStart(text, at) && LineAt(text, at, &next) == kSubprogramName) return at;
+    from = at;
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+// Reads the subprogram that begins at `start` of `text`; its first line is line
+// `first_line` of the program.
+GraphicProgram ReadFrom(QStringView text, qsizetype start, int first_line) {
+  GraphicProgram out;
+  out.found = true;
+  out.first_line = first_line;
+  Reader reader(out);
+  qsizetype position = start;
+  int line = first_line;
+  bool returned = false;
+  // Lines whose problems are found only at the end (a tool's missing kind) get their text
+  // from here.
+  QHash<int, QString> texts;
+  while (position >= 0) {
+    qsizetype next = 0;
+    const QStringView current = LineAt(text, position, &next);
+    QStringView trimmed = current;
+    while (!trimmed.isEmpty() && (trimmed.back() == u' ' || trimmed.back() == u'\t'))
+      trimmed.chop(1);
+    if (trimmed == kReturnLine) {
+      returned = true;
+      break;
+    }
+    const qsizetype before = out.tools.size();
+    reader.Line(line, current);
+    if (out.tools.size() != before || current.contains(u'['))
+      texts.insert(line, current.toString());
+    if (next < 0) break;
+    position = next;
+    ++line;
+  }
+  out.last_line = line;
+  reader.Finish(returned);
+  for (UnreadLine& problem : out.problems) {
+    if (problem.text.isEmpty()) problem.text = texts.value(problem.line);
+  }
+  std::stable_sort(out.problems.begin(), out.problems.end(),
+                   [](const UnreadLine& a, const UnreadLine& b) { return a.line < b.line; });
+  return out;
+}
+
+}  // namespace
+
+GraphicProgram ReadGraphicProgram(QStringView text) {
+  const std::optional<qsizetype> start = FindGraphicSubprogram(text);
+  if (!start) return {};
+  const int first_line = static_cast<int>(std::count(text.begin(), text.begin() + *start, u'\n'));
+  return ReadFrom(text, *start, first_line);
+}
+
+GraphicProgram ReadGraphicProgramUtf8(QByteArrayView utf8) {
+  // "OZEL" and the line ends are plain ASCII, and no byte of a multi-byte UTF-8 character
+  // is ASCII, so the line is found in the bytes as it would be in the characters.
+  qsizetype from = utf8.size();
+  while (from > 0) {
+    const qsizetype at = utf8.lastIndexOf(QByteArrayView("OZEL"), from - 1);
+    if (at < 0) return {};
+    from = at;
+    if (at != 0 && utf8[at - 1] != '\n') continue;
+    qsizetype end = at + 4;
+    if (end < utf8.size() && utf8[end] == '\r') ++end;
+    if (end < utf8.size() && utf8[end] != '\n') continue;
+    const int first_line = static_cast<int>(std::count(utf8.begin(), utf8.begin() + at, '\n'));
+    const QString tail = QString::fromUtf8(utf8.sliced(at));
+    return ReadFrom(tail, 0, first_line);
+  }
+  return {};
+}
+
+}  // namespace zel

@@ -1,0 +1,166 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+#include "generators/tool/tool_catalogue.h"
+
+namespace zel {
+
+// Reads the program's user graphic subprogram back: the frame that "O番号挿入" writes, the
+// chuck and tailstock variables, the tool data, the side-view (DEF WORK) and front-view
+// (DEF WORKF) blocks, in exactly the statement forms the four dialogs write, and hand-written
+// lines that keep those forms. Values are read as the dialogs read their fields: the
+// leading-number value of each field text. Every line that cannot be read is reported with
+// its reason, and reading goes on with the next line.
+
+// Why a line could not be read.
+enum class ReadProblem {
+  kUnknownStatement,     // nothing of the graphic subprogram begins like this
+  kBadNoex,              // NOEX without assignments, or text before the first one
+  kUnknownVariable,      // a NOEX variable the blocks do not use
+  kMissingToolNumber,    // a tool-data variable without [tool number]
+  kUnexpectedIndex,      // a chuck, tailstock or section variable with an index
+  kValueTooLarge,        // a value too large for a number
+  kUnknownToolKind,      // IN outside 1..38
+  kUnknownToolShape,     // the (kind, shape number) pair is not in the catalogue
+  kDimensionNotInShape,  // a dimension the tool's shape has no row for
+  kToolWithoutKind,      // tool data without its IN assignment
+  kBadPs,                // a PS line that is not in the cylinder form
+  kBadPt,                // a PT line that is not in the cone or arc form
+  kConeRadius,           // a cone (PT LF) with a radius other than 0
+  kBadPf,                // a PF line that is not in the circle form
+  kBadPo,                // a PO line that is not in the form the inner circle writes
+  kBadCi,                // a CI line that is not in the form the inner circle writes
+  kBoreWithoutCircle,    // PO or CI not following the inner circle's PF (and PO)
+  kBoreRadiusMismatch,   // PO or CI radius other than the inner circle's diameter halved
+  kContourOutsideBlock,  // PS or PT outside DEF WORK … END
+  kCircleOutsideBlock,   // PF, PO or CI outside DEF WORKF … END
+  kContourInFrontBlock,  // PS or PT inside DEF WORKF
+  kCircleInSideBlock,    // PF, PO or CI inside DEF WORK
+  kNestedBlock,          // DEF inside an open block
+  kEndWithoutBlock,      // N000 END with no block open
+  kBlockNotClosed,       // a DEF whose block has no N000 END before the return
+  kNoReturn,             // OZEL without its return line NRTS RTS
+};
+
+// The message the preview shows for a problem.
+QString ReadProblemText(ReadProblem problem);
+
+// A line that could not be read.
+struct UnreadLine {
+  int line = 0;  // 0-based line number in the whole program text
+  QString text;  // the line without its line end
+  ReadProblem problem = ReadProblem::kUnknownStatement;
+};
+
+// A field of a statement: the text as it stands and its leading-number value.
+struct FieldValue {
+  QString text;
+  double value = 0;
+};
+
+// The chuck and tailstock variables as assigned (the last assignment counts); nullopt when a
+// variable is not assigned at all.
+struct ChuckValues {
+  std::optional<double> VCHIO;     // 0 outside, 1 inside-diameter clamping
+  std::optional<double> VCHSW;     // 0 chuck work, 1 centre work
+  std::optional<double> VCHKD;     // jaw step D1
+  std::optional<double> VCHKL;     // jaw step L1
+  std::optional<double> VCHKX;     // jaw position CX
+  std::optional<double> VCHKZ;     // jaw position CZ
+  std::optional<double> VTSDA;     // centre hole diameter D2
+  std::optional<double> VTSDB;     // centre shaft diameter D3
+  std::optional<double> VTSL;      // centre length L2
+  std::optional<double> VWKR;      // material end face WR
+  bool chuck_barrier = false;      // N000 M25
+  bool tailstock_barrier = false;  // N000 M21
+
+  friend bool operator==(const ChuckValues&, const ChuckValues&) = default;
+};
+
+// One tool's data, gathered from every assignment with its tool number.
+struct ToolData {
+  QString number;                                   // the text inside the brackets
+  bool tool_life = false;                           // written with VGR rather than VTL
+  std::optional<int> kind;                          // IN, rounded half to even
+  std::optional<int> shape;                         // FN, rounded half to even
+  std::array<std::optional<double>, 6> dimensions;  // by Dimension: A1, A2, L, D, W, NR
+  std::optional<double> nose_x;                     // VNSRX
+  std::optional<double> nose_radius;                // VNSRZ
+  std::optional<double> nose_position;              // VNRPN
+  int line = 0;                                     // the line of its first assignment
+
+  std::optional<double> DimensionValue(Dimension dimension) const {
+    return dimensions[static_cast<int>(dimension)];
+  }
+};
+
+// The start face of a contour statement.
+enum class ContourFace { kLeft, kRight };  // LC, RC
+
+// One PS or PT statement: the side view's shape number (1..8) and its fields.
+struct ContourShape {
+  int sn = 0;
+  ContourFace face = ContourFace::kRight;
+  FieldValue z;
+  FieldValue d1;  // D of a cylinder, D1 of the others
+  FieldValue d2;  // D2 (empty for a cylinder)
+  FieldValue l;
+  FieldValue r;  // arcs only
+  int line = 0;
+};
+
+// One circle of a front-view block: PF, and for an inner circle its PO and CI lines.
+struct FrontCircle {
+  bool inner = false;
+  FieldValue d;  // the diameter as the PF line has it
+  int line = 0;  // the PF line
+};
+
+// A DEF WORK or DEF WORKF block.
+struct SideBlock {
+  bool second_spindle = false;  // DEF WORK[S]
+  QList<ContourShape> shapes;
+  int line = 0;  // the DEF line
+};
+struct FrontBlock {
+  bool second_spindle = false;  // DEF WORKF[S]
+  QList<FrontCircle> circles;
+  int line = 0;
+};
+
+// What the subprogram says.
+struct GraphicProgram {
+  bool found = false;  // an "OZEL" line was found
+  int first_line = 0;  // the OZEL line
+  int last_line = 0;   // the NRTS RTS line, or the program's last line
+  ChuckValues chuck;
+  QList<ToolData> tools;  // in the order of their first assignment
+  QList<SideBlock> side_blocks;
+  QList<FrontBlock> front_blocks;
+  std::optional<double> VSCTA;  // section display
+  bool clear = false;           // N000 CLEAR
+  bool draw = false;            // N000 DRAW
+  QList<UnreadLine> problems;
+};
+
+// Where the subprogram begins: the position of the last line that reads exactly "OZEL"
+// (found from the end backwards, without copying the text), or nullopt.
+std::optional<qsizetype> FindGraphicSubprogram(QStringView text);
+
+// Reads the graphic subprogram of a program text: from its "OZEL" line to its return line
+// "NRTS RTS" (or the end of the text when the return is missing).
+GraphicProgram ReadGraphicProgram(QStringView text);
+
+// The same for the text as the editor box holds it, in UTF-8: the subprogram is found in
+// the bytes and only its own lines are decoded, so a large program costs one backward
+// search and one count of its line ends.
+GraphicProgram ReadGraphicProgramUtf8(QByteArrayView utf8);
+
+}  // namespace zel
