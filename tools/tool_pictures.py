@@ -1115,6 +1115,10 @@ def radial(kind, dia, holes=(), surface=0.0):
     return t
 
 
+# The nose radius of the inserts whose field set always has NR: drawn large enough to be seen
+# in the small cells of the kind pictures, where it tells these shapes from their sharp twins.
+NOSE_R = 9.0
+
 # The shape pictures: the tool and the workpiece drawn with it. Outside tools stand on a post
 # at the top and meet the work below; boring bars come from a post on the right into a bore;
 # face tools come from the right to the face on the left; rotary tools work along the axis
@@ -1125,17 +1129,17 @@ SHAPES = {
     2: (lambda: od_insert_z(), "corner_ll"),
     3: (lambda: od_round(), OUTER),
     4: (lambda: face_blade(26.0, nose_r=7.0), FACE),
-    5: (lambda: od_insert(nose_r=6.0), "corner_ll"),
-    6: (lambda: od_insert_z(nose_r=6.0), "corner_ll"),
+    5: (lambda: od_insert(nose_r=NOSE_R), "corner_ll"),
+    6: (lambda: od_insert_z(nose_r=NOSE_R), "corner_ll"),
     7: (lambda: id_bar(275.0, 355.0), INNER),
     8: (lambda: id_bar(273.0, 328.0, 32.0), INNER),
     9: (lambda: id_bar(252.5, 287.5, 28.0, tip=(70.0, BORE_TOP), bar=(80.0, 108.0)), INNER),
     10: (lambda: id_blade(24.0, nose_r=7.0), INNER),
-    11: (lambda: id_bar(275.0, 355.0, nose_r=6.0), INNER),
+    11: (lambda: id_bar(275.0, 355.0, nose_r=NOSE_R), INNER),
     12: (lambda: face_tool(17.5, -17.5, tip=(FACE_X, 92.0), shank=(78.0, 106.0), e=30.0),
          FACE),
     13: (lambda: od_insert("left"), "corner_lr"),
-    14: (lambda: od_insert("left", nose_r=6.0), "corner_lr"),
+    14: (lambda: od_insert("left", nose_r=NOSE_R), "corner_lr"),
     15: (lambda: id_bar(265.0, 185.0, tip=(96.0, BORE_TOP), bar=(74.0, 100.0), ref=0.0),
          INNER),
     16: (lambda: face_tool(355.0, 275.0), FACE),
@@ -1160,7 +1164,7 @@ SHAPES = {
     33: (lambda: axial("endmill", 24.0), AXIAL),
     34: (lambda: radial("facemill", 80.0), RADIAL),
     35: (lambda: axial("facemill", 90.0), AXIAL),
-    36: (lambda: face_tool(355.0, 275.0, nose_r=6.0), FACE),
+    36: (lambda: face_tool(355.0, 275.0, nose_r=NOSE_R), FACE),
 }
 
 
