@@ -1,5 +1,7 @@
 #include "generators/common/output_pane.h"
 
+#include <QTextCursor>
+
 #include "generators/common/pane_text.h"
 
 namespace zel {
@@ -17,5 +19,17 @@ void OutputPane::SetBlock(const QString& block) { setPlainText(BlockToPaneText(b
 QString OutputPane::Block() const { return PaneTextToBlock(toPlainText()); }
 
 void OutputPane::AppendBlock(const QString& block) { SetBlock(Block() + block); }
+
+void OutputPane::InsertAtCaret(const QString& block) {
+  QTextCursor cursor = textCursor();
+  cursor.insertText(BlockToPaneText(block));
+  setTextCursor(cursor);
+}
+
+void OutputPane::SetCaret(qsizetype block_position) {
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(static_cast<int>(BlockPositionToPanePosition(Block(), block_position)));
+  setTextCursor(cursor);
+}
 
 }  // namespace zel

@@ -21,6 +21,11 @@ class OutputPane : public QPlainTextEdit {
   // Adds `block` at the end of the content, for the dialogs that collect one statement after
   // another.
   void AppendBlock(const QString& block);
+  // Inserts `block` at the caret in place of the selection; the caret ends up after it.
+  void InsertAtCaret(const QString& block);
+  // Puts the caret, with nothing selected, at a position counted in the block's terms (a
+  // line end counting two).
+  void SetCaret(qsizetype block_position);
 };
 
 }  // namespace zel

@@ -20,4 +20,8 @@ QString PaneTextToBlock(const QString& pane_text) {
   return UnifyLineEnds(pane_text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
+qsizetype BlockPositionToPanePosition(const QString& block, qsizetype block_position) {
+  return UnifyLineEnds(block.left(block_position)).size();
+}
+
 }  // namespace zel

@@ -16,4 +16,8 @@ QString BlockToPaneText(const QString& block);
 // in) becomes "\r\n". BlockToPaneText followed by this gives back a "\r\n" block unchanged.
 QString PaneTextToBlock(const QString& pane_text);
 
+// Where a position in a block (a line end counting two) lies in the pane's text (where it
+// counts one).
+qsizetype BlockPositionToPanePosition(const QString& block, qsizetype block_position);
+
 }  // namespace zel

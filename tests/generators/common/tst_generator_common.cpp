@@ -36,6 +36,8 @@ class TestGeneratorCommon : public QObject {
   void OutputPaneRoundTrip();
   void OutputPaneShowsLinesAndKeepsHandEdits();
   void OutputPaneAppends();
+  void OutputPaneCaretInBlockPositions_data();
+  void OutputPaneCaretInBlockPositions();
   void TwipsBecomePixels();
   void EnterMovesFocusThenReacts();
   void EnterTargetChosenAtEachPress();
@@ -138,6 +140,38 @@ void TestGeneratorCommon::OutputPaneAppends() {
   pane.AppendBlock(QStringLiteral("A\r\n"));
   pane.AppendBlock(QStringLiteral("B\r\nC\r\n"));
   QCOMPARE(pane.Block(), QStringLiteral("A\r\nB\r\nC\r\n"));
+}
+
+void TestGeneratorCommon::OutputPaneCaretInBlockPositions_data() {
+  QTest::addColumn<qsizetype>("caret");  // counted in the block, a line end counting two
+  QTest::addColumn<QString>("after");    // the block after inserting "X=1\r\n" there
+
+  // clang-format off
+  QTest::newRow("at the start")                 << qsizetype(0)  << "X=1\r\nA\r\nN000 END\r\n";
+  QTest::newRow("start of the END line")        << qsizetype(3)  << "A\r\nX=1\r\nN000 END\r\n";
+  QTest::newRow("length minus 10 is the same") << qsizetype(13 - 10) << "A\r\nX=1\r\nN000 END\r\n";
+  QTest::newRow("at the end")                   << qsizetype(13) << "A\r\nN000 END\r\nX=1\r\n";
+  // clang-format on
+}
+
+void TestGeneratorCommon::OutputPaneCaretInBlockPositions() {
+  QFETCH(qsizetype, caret);
+  QFETCH(QString, after);
+  QWidget parent;
+  OutputPane pane(QStringLiteral("Text1"), &parent);
+  pane.SetBlock(QStringLiteral("A\r\nN000 END\r\n"));
+  pane.SetCaret(caret);
+  pane.InsertAtCaret(QStringLiteral("X=1\r\n"));
+  QCOMPARE(pane.Block(), after);
+  // The caret stands after the inserted line, and a selection is replaced.
+  pane.InsertAtCaret(QStringLiteral("Y"));
+  QVERIFY(pane.Block().contains(QStringLiteral("X=1\r\nY")));
+  QTextCursor cursor = pane.textCursor();
+  cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor);
+  pane.setTextCursor(cursor);
+  pane.InsertAtCaret(QStringLiteral("Z"));
+  QVERIFY(pane.Block().contains(QStringLiteral("X=1\r\nZ")));
+  QVERIFY(!pane.Block().contains(QLatin1Char('Y')));
 }
 
 void TestGeneratorCommon::TwipsBecomePixels() {
