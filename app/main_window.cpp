@@ -21,6 +21,7 @@
 #include "editor/editor_box.h"
 #include "editor/program_document.h"
 #include "generators/chuck/chuck_dialog.h"
+#include "generators/frontview/front_view_dialog.h"
 #include "platform/fonts.h"
 #include "platform/machine.h"
 #include "platform/prompts.h"
@@ -110,7 +111,7 @@ constexpr GeneratorCommand kGeneratorCommands[] = {
     {"InputChuck", "チャック/心押し(&C)", 1, &MakeDialog<ChuckDialog>},
     {"InputTool",  "工具登録(&T)",        2, nullptr},
     {"InputWork",  "素材側面(&M)",        3, nullptr},
-    {"InputWorkF", "素材正面(&F)",        4, nullptr},
+    {"InputWorkF", "素材正面(&F)",        4, &MakeDialog<FrontViewDialog>},
 };
 // clang-format on
 

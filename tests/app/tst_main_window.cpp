@@ -122,6 +122,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("replace: key only")         << "OpenReplace"    << "置換"     << -1 << true;
     QTest::newRow("O number: button 0")        << "ONumber"        << ""         << 0  << true;
     QTest::newRow("chuck: button 1")           << "InputChuck"     << ""         << 1  << true;
+    QTest::newRow("front view: button 4")      << "InputWorkF"     << ""         << 4  << true;
     QTest::newRow("exit: button 7")            << "mnuFileExit"    << ""         << 7  << true;
     // clang-format on
   }
@@ -667,6 +668,34 @@ class MainWindowTest : public QObject {
     f.Action(QStringLiteral("元に戻す"))->trigger();
     QCOMPARE(f.Text(), before);
     QCOMPARE(f.Box().SelectionStart(), qint64(6));
+  }
+
+  void FrontViewDialogFromButton4() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    f.SetText(QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n"));
+    f.Box().SetCaret(6);
+    bool seen = false;
+    QTimer::singleShot(0, this, [&seen] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog);
+      QCOMPARE(dialog->objectName(), QStringLiteral("frmWorkFace"));
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("素材正面"));
+      seen = true;
+      auto* diameter = dialog->findChild<QLineEdit*>(QStringLiteral("Text2"));
+      diameter->setFocus();
+      QTest::keyClicks(diameter, "100");
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command4")),
+                        Qt::LeftButton);
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")),
+                        Qt::LeftButton);
+    });
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1(4)")), Qt::LeftButton);
+    QVERIFY(seen);
+    QCOMPARE(f.Text(), QStringLiteral("OZEL\r\nN000 DEF WORKF\r\nN000 PF 0,[0,0],100,D\r\n"
+                                      "N000 END\r\n\r\nN000 DRAW\r\n"));
+    QVERIFY(f.Doc().Modified());
   }
 
   void FindCommandsAreWired() {

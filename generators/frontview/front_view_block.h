@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+namespace zel {
+
+// The statements of the material front view: the frame of a DEF WORKF block and the PF, PO
+// and CI lines of the outer and inner circles that are written into it.
+
+// The spindle whose block the dialog writes.
+enum class FrontSpindle { kFirst, kSecond };
+
+// The two shapes of the shape list, in its order.
+enum class FrontShape { kOuterCircle, kInnerCircle };
+
+// The frame of a block: "N000 DEF WORKF" ("N000 DEF WORKF[S]" for the second spindle) and
+// "N000 END", each with its line end.
+QString FrontViewFrame(FrontSpindle spindle);
+
+// The length of the frame's last line, "N000 END" with its line end: a fresh frame leaves the
+// caret this far before the pane's end, at the start of that line, so that the shapes are
+// written between the two frame lines.
+inline constexpr int kFrontFrameEndLength = 10;
+
+// The values of one write, taken from the diameter field.
+struct FrontDiameter {
+  // The diameter exactly as typed.
+  QString D;
+  // The radius as text: the leading-number value of D, halved and rounded down, in the Str
+  // form (60 gives " 30", 75 gives " 37", -75 gives "-38", an empty diameter " 0").
+  QString R;
+  // The radius as a number, for the preview. A diameter too large for a number gives an
+  // infinite radius (and R "Inf" or "-Inf"), which the preview treats as a disc larger than
+  // the box.
+  double radius = 0;
+};
+
+// Reads the diameter field's text into the write's values.
+FrontDiameter ReadFrontDiameter(const QString& text);
+
+// The statement lines of a shape, each with its line end: for the outer circle
+// "N000 PF 0,[0,0],<D>,D"; for the inner circle "N000 PF 0,[0,0],<D>,D,0",
+// "N000 PO [0,<R>]" and "N000 CI [0,0],[0,-<R>],R,0".
+QString FrontShapeLines(FrontShape shape, const FrontDiameter& diameter);
+
+}  // namespace zel

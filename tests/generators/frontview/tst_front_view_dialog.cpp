@@ -1,0 +1,441 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+#include "generators/common/output_pane.h"
+#include "generators/common/preview_box.h"
+#include "generators/frontview/front_view_dialog.h"
+#include "tests/support/preview_pixels.h"
+#include "tests/support/test_support.h"
+
+namespace zel {
+
+namespace {
+
+QString Lines(const QStringList& lines) {
+  QString block;
+  for (const QString& line : lines) block += line + "\r\n";
+  return block;
+}
+
+const QString kFirstFrame = Lines({"N000 DEF WORKF", "N000 END"});
+
+}  // namespace
+
+class TestFrontViewDialog : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void OpeningState();
+  void Captions_data();
+  void Captions();
+  void TabOrder();
+  void WorkedExampleSixLines();
+  void OddDiameterWritesItsRadiusRoundedDown();
+  void EmptyDiameter();
+  void NoShapeChosenWritesNothing();
+  void InnerCircleMustBeChosenEachTime();
+  void ShapeListOffersTheOuterCircleOnFocus();
+  void EnterKeys();
+  void SecondSpindleReplacesThePaneNotThePreview();
+  void InsertionAtTheCaret_data();
+  void InsertionAtTheCaret();
+  void PreviewShowsTheRing();
+  void SmallDiscKeepsTheBackground();
+  void HugeDiameterWritesAndCovers();
+  void DecimalPointCheck_data();
+  void DecimalPointCheck();
+  void DecimalPointNotCheckedOnTheWayToCancel();
+  void ClearAll();
+  void FreshTransferHandsOverTheFrame();
+  void TransferHandsOverThePaneAsItStands();
+  void CancelAndEscapeHandOverNothing();
+
+ private:
+  template <typename T>
+  T* Find(const QString& name) const {
+    T* widget = dialog_->findChild<T*>(name);
+    if (!widget) qFatal("no control %s", qPrintable(name));
+    return widget;
+  }
+  QComboBox* List() const { return Find<QComboBox>("Combo1"); }
+  QLineEdit* Diameter() const { return Find<QLineEdit>("Text2"); }
+  OutputPane* Pane() const { return Find<OutputPane>("Text1"); }
+  const PreviewCanvas& Preview() const { return Find<PreviewBox>("Picture1")->canvas(); }
+  QWidget* Focus() const { return dialog_->focusWidget(); }
+  void Click(const char* name) {
+    QWidget* widget = Find<QWidget>(name);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+  }
+  // Chooses a shape with the keyboard, types the diameter and writes, as the user does.
+  void Write(int entry, const QString& diameter) {
+    List()->setFocus(Qt::TabFocusReason);
+    List()->setCurrentIndex(entry);
+    QTest::keyClick(List(), Qt::Key_Return);
+    QTest::keyClicks(Diameter(), diameter);
+    QTest::keyClick(Diameter(), Qt::Key_Return);
+    QTest::keyClick(Focus(), Qt::Key_Space);
+  }
+  // The pane's caret counted in the block's terms (a line end counting two).
+  int Caret() const {
+    const QString before = Pane()->toPlainText().left(Pane()->textCursor().position());
+    return before.size() + before.count(QLatin1Char('\n'));
+  }
+
+  test::RecordingPrompts prompts_;
+  test::RecordingBlockSink sink_;
+  std::unique_ptr<FrontViewDialog> dialog_;
+};
+
+void TestFrontViewDialog::init() {
+  prompts_.requests.clear();
+  sink_.blocks.clear();
+  dialog_ = std::make_unique<FrontViewDialog>(GeneratorContext{prompts_, sink_});
+  dialog_->show();
+  QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+}
+
+void TestFrontViewDialog::cleanup() { dialog_.reset(); }
+
+void TestFrontViewDialog::OpeningState() {
+  QCOMPARE(dialog_->objectName(), QStringLiteral("frmWorkFace"));
+  QCOMPARE(dialog_->windowTitle(), QStringLiteral("素材正面"));
+  QCOMPARE(Focus(), List());
+  QCOMPARE(List()->currentIndex(), 0);
+  QCOMPARE(List()->currentText(), QStringLiteral("1 外径円"));
+  QCOMPARE(Diameter()->text(), QString());
+  QVERIFY(Find<QRadioButton>("Option1(0)")->isChecked());
+  QVERIFY(!Find<QRadioButton>("Option1(1)")->isChecked());
+  QCOMPARE(Pane()->Block(), kFirstFrame);
+  QCOMPARE(Caret(), kFirstFrame.size() - 10);
+  // A black preview with its two white axes and no material.
+  QCOMPARE(Preview().Size(), QSize(477, 309));
+  QCOMPARE(Preview().PixelAt(QPointF(100, 0)), kPreviewWhite);
+  QCOMPARE(Preview().PixelAt(QPointF(0, 100)), kPreviewWhite);
+  QCOMPARE(Preview().PixelAt(QPointF(50, 50)), kPreviewBlack);
+  QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 0);
+  QVERIFY(test::CountPixels(Preview(), kPreviewWhite) > 477 + 309);
+}
+
+void TestFrontViewDialog::Captions_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("caption");
+  // clang-format off
+  QTest::newRow("frame")           << "Frame1"     << "主軸選択";
+  QTest::newRow("first spindle")   << "Option1(0)" << "第一主軸";
+  QTest::newRow("second spindle")  << "Option1(1)" << "第二主軸";
+  QTest::newRow("list label")      << "Label1"     << "素材形状選択";
+  QTest::newRow("diameter label")  << "Label2"     << "直径   D";
+  QTest::newRow("reminder")        << "Label7"     << "注意：小数点以下は入力出来ません。";
+  QTest::newRow("clear all")       << "Command3"   << "全消去";
+  QTest::newRow("write")           << "Command4"   << "プログラム  書き込み";
+  QTest::newRow("cancel")          << "Command1"   << "キャンセル";
+  QTest::newRow("transfer")        << "Command2"   << "転送/終了";
+  // clang-format on
+}
+
+void TestFrontViewDialog::Captions() {
+  QFETCH(QString, name);
+  QFETCH(QString, caption);
+  QWidget* widget = Find<QWidget>(name);
+  QString text;
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+  if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) text = frame->title();
+  QCOMPARE(text, caption);
+  // Nothing is cut off: the caption fits its control.
+  const int needed = widget->fontMetrics().horizontalAdvance(caption);
+  QVERIFY2(needed <= widget->width(), qPrintable(name));
+  QCOMPARE(List()->count(), 2);
+  QCOMPARE(List()->itemText(0), QStringLiteral("1 外径円"));
+  QCOMPARE(List()->itemText(1), QStringLiteral("2 内径円"));
+}
+
+void TestFrontViewDialog::TabOrder() {
+  const QStringList expected = {"Combo1", "Text2",      "Command4", "Command2", "Picture1",
+                                "Text1",  "Option1(0)", "Command3", "Command1"};
+  // The spindle options are one stop: Tab enters the group at the chosen option.
+  QStringList seen;
+  List()->setFocus(Qt::TabFocusReason);
+  for (int i = 0; i < expected.size(); ++i) {
+    seen.append(Focus()->objectName());
+    QTest::keyClick(Focus(), Qt::Key_Tab);
+  }
+  QCOMPARE(seen, expected);
+  QCOMPARE(Focus(), List());
+}
+
+void TestFrontViewDialog::WorkedExampleSixLines() {
+  Write(0, "100");
+  Write(1, "60");
+  QCOMPARE(Pane()->Block(),
+           Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],100,D", "N000 PF 0,[0,0],60,D,0",
+                  "N000 PO [0, 30]", "N000 CI [0,0],[0,- 30],R,0", "N000 END"}));
+  QCOMPARE(dialog_->LastWrite().D, QStringLiteral("60"));
+  QCOMPARE(dialog_->LastWrite().R, QStringLiteral(" 30"));
+  // After each write: the field empty, the focus in the list with the outer circle offered.
+  QCOMPARE(Diameter()->text(), QString());
+  QCOMPARE(Focus(), List());
+  QCOMPARE(List()->currentIndex(), 0);
+  Click("Command2");
+  QCOMPARE(sink_.blocks.size(), 1);
+  QCOMPARE(sink_.blocks[0], Pane()->Block());
+  QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+}
+
+void TestFrontViewDialog::OddDiameterWritesItsRadiusRoundedDown() {
+  Write(1, "75");
+  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],75,D,0", "N000 PO [0, 37]",
+                                   "N000 CI [0,0],[0,- 37],R,0", "N000 END"}));
+  QCOMPARE(dialog_->LastWrite().R, QStringLiteral(" 37"));
+  // The bore's disc has the radius 37: black at 37, the background's black beyond, and no
+  // yellow anywhere (no outer circle was written).
+  QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 0);
+}
+
+void TestFrontViewDialog::EmptyDiameter() {
+  Write(0, "");
+  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],,D", "N000 END"}));
+  QCOMPARE(dialog_->LastWrite().R, QStringLiteral(" 0"));
+}
+
+void TestFrontViewDialog::NoShapeChosenWritesNothing() {
+  Diameter()->setFocus();
+  List()->setCurrentIndex(-1);
+  QTest::keyClicks(Diameter(), "80");
+  Click("Command4");
+  QCOMPARE(Pane()->Block(), kFirstFrame);
+  QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 0);
+  // D and R follow the field all the same; the focus stays on the button.
+  QCOMPARE(dialog_->LastWrite().D, QStringLiteral("80"));
+  QCOMPARE(dialog_->LastWrite().R, QStringLiteral(" 40"));
+  QCOMPARE(Diameter()->text(), QStringLiteral("80"));
+  QCOMPARE(Focus(), Find<QWidget>("Command4"));
+}
+
+void TestFrontViewDialog::InnerCircleMustBeChosenEachTime() {
+  Write(1, "60");
+  // The next diameter typed straight away goes out as an outer circle.
+  QTest::keyClick(List(), Qt::Key_Return);
+  QCOMPARE(Focus(), Diameter());
+  QTest::keyClicks(Diameter(), "40");
+  Click("Command4");
+  QCOMPARE(Pane()->Block(),
+           Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],60,D,0", "N000 PO [0, 30]",
+                  "N000 CI [0,0],[0,- 30],R,0", "N000 PF 0,[0,0],40,D", "N000 END"}));
+  QCOMPARE(Preview().PixelAt(QPointF(10, 10)), kPreviewYellow);
+}
+
+void TestFrontViewDialog::ShapeListOffersTheOuterCircleOnFocus() {
+  List()->setCurrentIndex(1);
+  Diameter()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Diameter(), Qt::Key_Backtab, Qt::ShiftModifier);
+  QCOMPARE(Focus(), List());
+  QCOMPARE(List()->currentIndex(), 0);
+  // A list entry chosen while the list has the focus stays chosen.
+  List()->setCurrentIndex(1);
+  QTest::keyClick(List(), Qt::Key_Return);
+  QCOMPARE(List()->currentIndex(), 1);
+}
+
+void TestFrontViewDialog::EnterKeys() {
+  // The list goes on to the diameter only with a shape chosen.
+  List()->setCurrentIndex(-1);
+  QTest::keyClick(List(), Qt::Key_Return);
+  QCOMPARE(Focus(), List());
+  List()->setCurrentIndex(1);
+  QTest::keyClick(List(), Qt::Key_Return);
+  QCOMPARE(Focus(), Diameter());
+  // The diameter goes on to the write button, inserting nothing.
+  QTest::keyClicks(Diameter(), "50");
+  QTest::keyClick(Diameter(), Qt::Key_Return);
+  QCOMPARE(Focus(), Find<QWidget>("Command4"));
+  QCOMPARE(Diameter()->text(), QStringLiteral("50"));
+  QCOMPARE(Pane()->Block(), kFirstFrame);
+}
+
+void TestFrontViewDialog::SecondSpindleReplacesThePaneNotThePreview() {
+  Write(0, "100");
+  Write(1, "60");
+  const QImage before = Preview().Image();
+  Click("Option1(1)");
+  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF[S]", "N000 END"}));
+  QCOMPARE(Caret(), Pane()->Block().size() - 10);
+  QCOMPARE(Preview().Image(), before);
+  Write(0, "80");
+  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF[S]", "N000 PF 0,[0,0],80,D", "N000 END"}));
+}
+
+void TestFrontViewDialog::InsertionAtTheCaret_data() {
+  QTest::addColumn<int>("caret");
+  QTest::addColumn<QString>("block");
+  // clang-format off
+  QTest::newRow("before the frame")        << 0  << Lines({"N000 PF 0,[0,0],90,D", "N000 DEF WORKF", "N000 END"});
+  QTest::newRow("inside N000 END")         << 21 << "N000 DEF WORKF\r\nN000 N000 PF 0,[0,0],90,D\r\nEND\r\n";
+  QTest::newRow("after N000 END")          << 26 << Lines({"N000 DEF WORKF", "N000 END", "N000 PF 0,[0,0],90,D"});
+  // clang-format on
+}
+
+void TestFrontViewDialog::InsertionAtTheCaret() {
+  QFETCH(int, caret);
+  QFETCH(QString, block);
+  // A click into the pane puts the caret there (pane positions count a line end as one).
+  QTextCursor cursor = Pane()->textCursor();
+  const QString pane_text = Pane()->toPlainText();
+  int pane_position = 0;
+  for (int counted = 0; counted < caret; ++pane_position) {
+    counted += pane_text.at(pane_position) == QLatin1Char('\n') ? 2 : 1;
+  }
+  cursor.setPosition(pane_position);
+  Pane()->setTextCursor(cursor);
+  Write(0, "90");
+  QCOMPARE(Pane()->Block(), block);
+}
+
+void TestFrontViewDialog::PreviewShowsTheRing() {
+  Write(0, "100");
+  Write(1, "60");
+  const PreviewCanvas& preview = Preview();
+  QCOMPARE(preview.PixelAt(QPointF(40, 5)), kPreviewYellow);    // the ring
+  QCOMPARE(preview.PixelAt(QPointF(-5, -45)), kPreviewYellow);  // the ring, other side
+  QCOMPARE(preview.PixelAt(QPointF(10, 5)), kPreviewBlack);     // the bore
+  QCOMPARE(preview.PixelAt(QPointF(52, 5)), kPreviewBlack);     // the background
+  QCOMPARE(preview.PixelAt(QPointF(40, 0)), kPreviewWhite);     // axis over the ring
+  QCOMPARE(preview.PixelAt(QPointF(10, 0)), kPreviewWhite);     // axis over the bore
+  QCOMPARE(preview.PixelAt(QPointF(0, -40)), kPreviewWhite);
+  // What the box shows on the screen is the canvas.
+  PreviewBox* box = Find<PreviewBox>("Picture1");
+  const QPoint centre = box->contentsRect().topLeft() + QPoint(238, 154);
+  QCOMPARE(box->grab().toImage().pixelColor(centre + QPoint(40, 5)), QColor(255, 255, 0));
+}
+
+void TestFrontViewDialog::SmallDiscKeepsTheBackground() {
+  Write(0, "2");
+  // Radius 1: the four corner pixels around the centre; the axes cover the rest of it.
+  QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 4);
+  QCOMPARE(Preview().PixelAt(QPointF(1, 1)), kPreviewYellow);
+  QCOMPARE(Preview().PixelAt(QPointF(2, 2)), kPreviewBlack);
+  QCOMPARE(Preview().PixelAt(QPointF(100, 100)), kPreviewBlack);
+}
+
+void TestFrontViewDialog::HugeDiameterWritesAndCovers() {
+  Write(0, "1E400");
+  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],1E400,D", "N000 END"}));
+  QCOMPARE(Preview().PixelAt(QPointF(-230, -150)), kPreviewYellow);
+  Write(1, "99999999999999999999");
+  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],1E400,D",
+                                   "N000 PF 0,[0,0],99999999999999999999,D,0", "N000 PO [0, 5E+19]",
+                                   "N000 CI [0,0],[0,- 5E+19],R,0", "N000 END"}));
+  QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 0);
+}
+
+void TestFrontViewDialog::DecimalPointCheck_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("warned");
+  QTest::newRow("12.5 warned") << "12.5" << true;
+  QTest::newRow("a lone point warned") << "." << true;
+  QTest::newRow("whole number passes") << "125" << false;
+}
+
+void TestFrontViewDialog::DecimalPointCheck() {
+  QFETCH(QString, typed);
+  QFETCH(bool, warned);
+  QTest::keyClick(List(), Qt::Key_Return);
+  QTest::keyClicks(Diameter(), typed);
+  QTest::keyClick(Diameter(), Qt::Key_Tab);
+  QTest::qWait(0);
+  QCOMPARE(prompts_.requests.size(), warned ? 1 : 0);
+  QCOMPARE(Diameter()->text(), typed);
+  if (!warned) {
+    QCOMPARE(Focus(), Find<QWidget>("Command4"));
+    return;
+  }
+  const PromptRequest& request = prompts_.requests[0];
+  QCOMPARE(request.text, QStringLiteral("小数点以下は指令できません。"));
+  QCOMPARE(request.title, QStringLiteral("ZEL_Editor"));
+  QCOMPARE(request.icon, PromptIcon::kNone);
+  QCOMPARE(request.buttons, PromptButtons::kOk);
+  QCOMPARE(Focus(), Diameter());
+  // Clicking the write button with the value still there: the message comes between the
+  // press and the release of the button, and the click is lost, nothing is written.
+  QWidget* write = Find<QWidget>("Command4");
+  QTest::mousePress(write, Qt::LeftButton, {}, QPoint(8, 8));
+  QTest::qWait(0);
+  QTest::mouseRelease(write, Qt::LeftButton, {}, QPoint(8, 8));
+  QCOMPARE(prompts_.requests.size(), 2);
+  QCOMPARE(Focus(), Diameter());
+  QCOMPARE(Pane()->Block(), kFirstFrame);
+}
+
+void TestFrontViewDialog::DecimalPointNotCheckedOnTheWayToCancel() {
+  QTest::keyClick(List(), Qt::Key_Return);
+  QTest::keyClicks(Diameter(), "12.5");
+  Click("Command1");
+  QTest::qWait(0);
+  QVERIFY(prompts_.requests.isEmpty());
+  QCOMPARE(dialog_->result(), int(QDialog::Rejected));
+  QVERIFY(sink_.blocks.isEmpty());
+}
+
+void TestFrontViewDialog::ClearAll() {
+  Write(0, "100");
+  Click("Option1(1)");
+  Write(1, "60");
+  List()->setCurrentIndex(1);
+  QTest::keyClicks(Diameter(), "30");
+  Click("Command3");
+  QCOMPARE(Pane()->Block(), kFirstFrame);
+  QCOMPARE(Caret(), kFirstFrame.size() - 10);
+  QVERIFY(Find<QRadioButton>("Option1(0)")->isChecked());
+  QCOMPARE(Diameter()->text(), QString());
+  QCOMPARE(Focus(), List());
+  QCOMPARE(List()->currentIndex(), 0);
+  QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 0);
+  QCOMPARE(Preview().PixelAt(QPointF(100, 0)), kPreviewWhite);
+  // With the first spindle chosen already, the frame is written afresh all the same.
+  Write(0, "70");
+  Click("Command3");
+  QCOMPARE(Pane()->Block(), kFirstFrame);
+}
+
+void TestFrontViewDialog::FreshTransferHandsOverTheFrame() {
+  Click("Command2");
+  QCOMPARE(sink_.blocks, QStringList{kFirstFrame});
+  QVERIFY(!dialog_->isVisible());
+}
+
+void TestFrontViewDialog::TransferHandsOverThePaneAsItStands() {
+  Write(0, "100");
+  // An edit by hand goes along.
+  Pane()->moveCursor(QTextCursor::End);
+  Pane()->insertPlainText(QStringLiteral("(HAND)"));
+  Click("Command2");
+  QCOMPARE(sink_.blocks,
+           QStringList{Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],100,D", "N000 END"}) + "(HAND)"});
+}
+
+void TestFrontViewDialog::CancelAndEscapeHandOverNothing() {
+  Write(0, "100");
+  Click("Command1");
+  QCOMPARE(dialog_->result(), int(QDialog::Rejected));
+  QVERIFY(!dialog_->isVisible());
+  dialog_->show();
+  QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+  QTest::keyClick(dialog_.get(), Qt::Key_Escape);
+  QVERIFY(!dialog_->isVisible());
+  QVERIFY(sink_.blocks.isEmpty());
+}
+
+}  // namespace zel
+
+QTEST_MAIN(zel::TestFrontViewDialog)
+#include "tst_front_view_dialog.moc"
