@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QToolBar>
 
@@ -26,6 +27,7 @@
 #include "platform/machine.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
+#include "preview/preview_window.h"
 #include "search/search_commands.h"
 
 namespace zel {
@@ -52,7 +54,7 @@ const std::array<QString, 8> kButtonCaptions = {
 // clang-format on
 
 // The menus of the menu bar, left to right.
-enum MenuId { kFileMenu, kEditMenu, kInputMenu, kHelpMenu, kNoMenu };
+enum MenuId { kFileMenu, kEditMenu, kInputMenu, kViewMenu, kHelpMenu, kNoMenu };
 struct MenuRow {
   const char* name;
   const char* caption;
@@ -60,6 +62,7 @@ struct MenuRow {
 constexpr MenuRow kMenus[] = {{"mnuFile", "ファイル(&F)"},
                               {"mnuEdit", "編集(&E)"},
                               {"mnuInput", "登録(&I)"},
+                              {"mnuView", "表示(&V)"},
                               {"mnuHelp", "ヘルプ(&H)"}};
 
 // Toolbar keys, left to right, with their pictures and the command each one triggers. A
@@ -279,6 +282,7 @@ void MainWindow::BuildMenus() {
       {kEditMenu, "mnuEditFind",     "検索(&F)",     {K(Qt::CTRL | Qt::Key_F)}, [this] { search_->OpenFind(); }},
       {kEditMenu, "mnuEditNextFind", "次を検索",     {K(Qt::Key_F3)}, [this] { search_->FindNext(); }},
       {kInputMenu, "ONumber",        "O番号挿入(&O)", {}, [this] { ONumber_Click(); }},
+      {kViewMenu, "mnuViewPreview",  "図形プレビュー(&P)", {K(Qt::Key_F5)}, [this] { mnuViewPreview_Click(); }},
       {kHelpMenu, "mnuHelpAbout",    "ﾊﾞｰｼﾞｮﾝ情報(&A)", {}, [this] { mnuHelpAbout_Click(); }},
       // Only the toolbar's "置換" key leads to the replace dialog.
       {kNoMenu,   "OpenReplace",     "置換",         {}, [this] { search_->OpenReplace(); }},
@@ -400,6 +404,22 @@ void MainWindow::RunGenerator(const DialogRunner& run_dialog) {
   document_->StoreUndoState();
   run_dialog(GeneratorContext{context_.prompts, *text1_}, this);
   text1_->setFocus();
+}
+
+void MainWindow::mnuViewPreview_Click() {
+  if (!preview_) {
+    preview_ = new PreviewWindow(*text1_, this);
+    // Beside the main window: to its right where the screen has room, else to its left.
+    const QRect frame = frameGeometry();
+    const QRect screen = this->screen()->availableGeometry();
+    const int right = frame.right() + 1;
+    const int x = right + preview_->width() <= screen.right() ? right
+                                                              : frame.left() - preview_->width();
+    preview_->move(std::max(screen.left(), x), frame.top());
+  }
+  preview_->show();
+  preview_->raise();
+  preview_->activateWindow();
 }
 
 void MainWindow::mnuHelpAbout_Click() {

@@ -18,6 +18,7 @@ class QToolBar;
 namespace zel {
 
 class EditorBox;
+class PreviewWindow;
 class FileDialogs;
 class Platform;
 class ProgramDocument;
@@ -57,6 +58,7 @@ class MainWindow : public QMainWindow {
   void Command1_Click(int index);
   void tbToolBar_ButtonClick(const QString& key);
   void mnuFileExit_Click();
+  void mnuViewPreview_Click();
   void mnuHelpAbout_Click();
   void ONumber_Click();
 
@@ -98,6 +100,8 @@ class MainWindow : public QMainWindow {
   SearchCommands* search_ = nullptr;
 
   QHash<QString, QAction*> commands_;
+  // The graphic preview, made at its first opening and kept (hidden when closed).
+  PreviewWindow* preview_ = nullptr;
   // The command of each strip button; 5 and 6 have none.
   std::array<QAction*, 8> strip_commands_{};
   QMenu* edit_menu_ = nullptr;

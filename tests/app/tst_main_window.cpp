@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -731,6 +732,32 @@ class MainWindowTest : public QObject {
       QCOMPARE(f.Text(), QStringLiteral("G00"));
       QVERIFY(f.Box().hasFocus());
     }
+  }
+
+  void PreviewCommandOpensTheModelessPreview() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // "表示(&V)" stands between "登録(&I)" and "ヘルプ(&H)".
+    QStringList menus;
+    for (QAction* menu : w.menuBar()->actions()) menus << menu->text();
+    QCOMPARE(menus,
+             (QStringList{"ファイル(&F)", "編集(&E)", "登録(&I)", "表示(&V)", "ヘルプ(&H)"}));
+    QAction* preview = f.Action(QStringLiteral("mnuViewPreview"));
+    QCOMPARE(preview->text(), QStringLiteral("図形プレビュー(&P)"));
+    QCOMPARE(preview->shortcut(), QKeySequence(Qt::Key_F5));
+    f.SetText(QStringLiteral("N1 CALL OZEL\r\n") + kGraphicSkeleton);
+    f.Box().setFocus();
+    QTest::keyClick(&f.Box(), Qt::Key_F5);
+    auto* window = w.findChild<QWidget*>(QStringLiteral("frmPreview"));
+    QVERIFY(window);
+    QTRY_VERIFY(window->isVisible());
+    QVERIFY(!window->isModal());
+    // The main window still takes input while the preview is open.
+    QVERIFY(w.isEnabled());
+    window->close();
   }
 
   void VersionWindow() {

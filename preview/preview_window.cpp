@@ -1,0 +1,229 @@
+#include "preview/preview_window.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QSplitter>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "editor/editor_box.h"
+#include "generators/common/number_forms.h"
+#include "generators/tool/tool_catalogue.h"
+#include "platform/fonts.h"
+
+namespace zel {
+
+namespace {
+
+const QString kCaption = QStringLiteral("図形プレビュー");
+const QString kNoSubprogram = QStringLiteral("図形サブプログラム (OZEL) がありません。");
+const QString kSubprogramLines = QStringLiteral("OZEL: %1 行目～%2 行目  問題 %3 件");
+const QString kNotAssigned = QStringLiteral("—");
+
+// clang-format off
+constexpr std::array<QStringView, 8> kShapeNames = {
+    u"1 外径円筒", u"2 外径円錐", u"3 外径凸円弧", u"4 外径凹円弧",
+    u"5 内径円筒", u"6 内径円錐", u"7 内径凸円弧", u"8 内径凹円弧",
+};
+// clang-format on
+
+QString Number(const std::optional<double>& value) {
+  return value ? NumberText(*value) : kNotAssigned;
+}
+
+QTreeWidget* MakeList(const QString& name, const QStringList& headers, QWidget* parent) {
+  auto* list = new QTreeWidget(parent);
+  list->setObjectName(name);
+  list->setHeaderLabels(headers);
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  list->header()->setStretchLastSection(true);
+  return list;
+}
+
+}  // namespace
+
+namespace preview_text {
+
+QString ToolKindName(const std::optional<int>& kind) {
+  if (!kind) return kNotAssigned;
+  if (*kind < 1 || *kind > kToolKindCount) return QString::number(*kind);
+  return kToolKindTexts[*kind - 1].toString();
+}
+
+QString ToolDimensions(const ToolData& tool) {
+  // clang-format off
+  constexpr std::array<std::pair<Dimension, QStringView>, 6> kNames = {{
+      {Dimension::kA1, u"A1"}, {Dimension::kA2, u"A2"}, {Dimension::kL, u"L"},
+      {Dimension::kD, u"D"},   {Dimension::kW, u"W"},   {Dimension::kNR, u"NR"},
+  }};
+  // clang-format on
+  QStringList items;
+  for (const auto& [dimension, name] : kNames) {
+    if (const std::optional<double> value = tool.DimensionValue(dimension))
+      items << name.toString() + u'=' + NumberText(*value);
+  }
+  return items.join(u' ');
+}
+
+QString ContourDescription(const ContourShape& shape) {
+  QString text = kShapeNames[shape.sn - 1].toString();
+  text += shape.face == ContourFace::kLeft ? QStringLiteral(" LC") : QStringLiteral(" RC");
+  text += QStringLiteral(" Z=") + NumberText(shape.z.value);
+  const bool cylinder = shape.sn == 1 || shape.sn == 5;
+  if (cylinder) {
+    text += QStringLiteral(" D=") + NumberText(shape.d1.value);
+  } else {
+    text += QStringLiteral(" D1=") + NumberText(shape.d1.value) + QStringLiteral(" D2=") +
+            NumberText(shape.d2.value);
+  }
+  text += QStringLiteral(" L=") + NumberText(shape.l.value);
+  const int profile = (shape.sn - 1) % 4;
+  if (profile >= 2) text += QStringLiteral(" R=") + NumberText(shape.r.value);
+  return text;
+}
+
+}  // namespace preview_text
+
+PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
+    : QWidget(parent, Qt::Window), editor_(editor) {
+  setObjectName(QStringLiteral("frmPreview"));
+  setWindowTitle(kCaption);
+  setFont(UiFont(9));
+
+  timer_ = new QTimer(this);
+  timer_->setSingleShot(true);
+  timer_->setInterval(kRereadDelayMs);
+  connect(timer_, &QTimer::timeout, this, &PreviewWindow::Reread);
+  // Every change restarts the pause, so nothing is read while the user keeps typing.
+  connect(&editor_, &QsciScintilla::textChanged, timer_, qOverload<>(&QTimer::start));
+
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("lblStatus"));
+  chuck_ = new QLabel(this);
+  chuck_->setObjectName(QStringLiteral("lblChuck"));
+  chuck_->setWordWrap(true);
+  chuck_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  tools_ = MakeList(QStringLiteral("lstTools"),
+                    {QStringLiteral("工具番号"), QStringLiteral("工具種類"), QStringLiteral("形状"),
+                     QStringLiteral("寸法"), QStringLiteral("ノーズR"), QStringLiteral("位置")},
+                    splitter);
+  material_ = MakeList(QStringLiteral("lstMaterial"),
+                       {QStringLiteral("行"), QStringLiteral("素材")}, splitter);
+  problems_ =
+      MakeList(QStringLiteral("lstProblems"),
+               {QStringLiteral("行"), QStringLiteral("理由"), QStringLiteral("文")}, splitter);
+  connect(problems_, &QTreeWidget::itemClicked, this, &PreviewWindow::GoToProblem);
+  connect(problems_, &QTreeWidget::itemActivated, this, &PreviewWindow::GoToProblem);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(status_);
+  layout->addWidget(chuck_);
+  layout->addWidget(splitter, 1);
+  resize(720, 640);
+}
+
+void PreviewWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Reread();
+}
+
+void PreviewWindow::Reread() {
+  timer_->stop();
+  program_ = ReadGraphicProgramUtf8(editor_.Utf8View());
+  status_->setText(program_.found ? kSubprogramLines.arg(program_.first_line + 1)
+                                        .arg(program_.last_line + 1)
+                                        .arg(program_.problems.size())
+                                  : kNoSubprogram);
+  ShowChuck();
+  ShowTools();
+  ShowMaterial();
+  ShowProblems();
+}
+
+void PreviewWindow::ShowChuck() {
+  const ChuckValues& c = program_.chuck;
+  QString text = QStringLiteral("チャック爪  D1=%1  L1=%2  CX=%3  CZ=%4")
+                     .arg(Number(c.VCHKD), Number(c.VCHKL), Number(c.VCHKX), Number(c.VCHKZ));
+  if (c.VCHIO) text += *c.VCHIO == 0 ? QStringLiteral("  外径把握") : QStringLiteral("  内径把握");
+  text += QStringLiteral("\nセンター  D2=%1  D3=%2  L2=%3  素材端面 WR=%4")
+              .arg(Number(c.VTSDA), Number(c.VTSDB), Number(c.VTSL), Number(c.VWKR));
+  if (c.VCHSW)
+    text += *c.VCHSW == 0 ? QStringLiteral("  チャックワーク") : QStringLiteral("  センターワーク");
+  if (c.chuck_barrier) text += QStringLiteral("\nチャックバリア M25");
+  if (c.tailstock_barrier) text += QStringLiteral("  心押しバリア M21");
+  chuck_->setText(text);
+}
+
+void PreviewWindow::ShowTools() {
+  tools_->clear();
+  QList<QTreeWidgetItem*> items;
+  for (const ToolData& tool : program_.tools) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, tool.number);
+    item->setText(1, preview_text::ToolKindName(tool.kind));
+    item->setText(2, tool.shape ? QString::number(*tool.shape) : kNotAssigned);
+    item->setText(3, preview_text::ToolDimensions(tool));
+    item->setText(4, Number(tool.nose_radius));
+    item->setText(5, Number(tool.nose_position));
+    item->setData(0, Qt::UserRole, tool.line);
+    items << item;
+  }
+  tools_->addTopLevelItems(items);
+  for (int column = 0; column < 5; ++column) tools_->resizeColumnToContents(column);
+}
+
+void PreviewWindow::ShowMaterial() {
+  material_->clear();
+  QList<QTreeWidgetItem*> items;
+  auto add = [&items](int line, const QString& text) {
+    auto* item = new QTreeWidgetItem({QString::number(line + 1), text});
+    items << item;
+  };
+  for (const SideBlock& block : program_.side_blocks) {
+    add(block.line, block.second_spindle ? QStringLiteral("素材側面  第二主軸")
+                                         : QStringLiteral("素材側面  第一主軸"));
+    for (const ContourShape& shape : block.shapes)
+      add(shape.line, QStringLiteral("    ") + preview_text::ContourDescription(shape));
+  }
+  for (const FrontBlock& block : program_.front_blocks) {
+    add(block.line, block.second_spindle ? QStringLiteral("素材正面  第二主軸")
+                                         : QStringLiteral("素材正面  第一主軸"));
+    for (const FrontCircle& circle : block.circles)
+      add(circle.line,
+          (circle.inner ? QStringLiteral("    2 内径円 D=") : QStringLiteral("    1 外径円 D=")) +
+              NumberText(circle.d.value));
+  }
+  material_->addTopLevelItems(items);
+  material_->resizeColumnToContents(0);
+}
+
+void PreviewWindow::ShowProblems() {
+  problems_->clear();
+  QList<QTreeWidgetItem*> items;
+  for (const UnreadLine& problem : program_.problems) {
+    auto* item = new QTreeWidgetItem(
+        {QString::number(problem.line + 1), ReadProblemText(problem.problem), problem.text});
+    item->setData(0, Qt::UserRole, problem.line);
+    items << item;
+  }
+  problems_->addTopLevelItems(items);
+  problems_->resizeColumnToContents(0);
+  problems_->resizeColumnToContents(1);
+}
+
+void PreviewWindow::GoToProblem(QTreeWidgetItem* item) {
+  if (!item) return;
+  const int line = item->data(0, Qt::UserRole).toInt();
+  editor_.setCursorPosition(line, 0);
+  editor_.ensureLineVisible(line);
+  editor_.window()->activateWindow();
+  editor_.setFocus();
+}
+
+}  // namespace zel

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QWidget>
+
+#include "preview/graphic_reader.h"
+
+class QLabel;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace zel {
+
+class EditorBox;
+
+// The preview of the program's graphic subprogram (frmPreview): what the chuck and tailstock
+// variables, the registered tools and the material blocks say, and every line of the
+// subprogram that cannot be read, read afresh a short moment after each change of the
+// program text. A click on a problem puts the editor's caret on its line. Modeless; it
+// follows the editor box it is given and never changes the text.
+class PreviewWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The pause after the last change before the text is read again: typing faster than this
+  // costs nothing.
+  static constexpr int kRereadDelayMs = 300;
+
+  explicit PreviewWindow(EditorBox& editor, QWidget* parent = nullptr);
+
+  // What the last reading found.
+  const GraphicProgram& Program() const { return program_; }
+  // Reads the text now (the timer does this after a change).
+  void Reread();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void ShowChuck();
+  void ShowTools();
+  void ShowMaterial();
+  void ShowProblems();
+  void GoToProblem(QTreeWidgetItem* item);
+
+  EditorBox& editor_;
+  GraphicProgram program_;
+  QTimer* timer_ = nullptr;
+  QLabel* status_ = nullptr;
+  QLabel* chuck_ = nullptr;
+  QTreeWidget* tools_ = nullptr;
+  QTreeWidget* material_ = nullptr;
+  QTreeWidget* problems_ = nullptr;
+};
+
+// The texts the window shows for the values it read.
+namespace preview_text {
+// The tool kind as the kind list names it ("14 ネジ内径 ←"), or the bare number outside 1..38.
+QString ToolKindName(const std::optional<int>& kind);
+// The dimensions of a tool that are assigned, in row order: "A1=80 A2=5 L=40".
+QString ToolDimensions(const ToolData& tool);
+// A side-view shape as the shape list names it, with its values: "1 外径円筒 RC Z=0 D=80 L=50".
+QString ContourDescription(const ContourShape& shape);
+}  // namespace preview_text
+
+}  // namespace zel
