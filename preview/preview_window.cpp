@@ -1,16 +1,25 @@
 #include "preview/preview_window.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "editor/editor_box.h"
 #include "generators/common/number_forms.h"
+#include "generators/common/preview_canvas.h"
+#include "generators/frontview/front_view_block.h"
+#include "generators/frontview/front_view_discs.h"
 #include "generators/tool/tool_catalogue.h"
 #include "platform/fonts.h"
 
@@ -45,6 +54,61 @@ QTreeWidget* MakeList(const QString& name, const QStringList& headers, QWidget* 
 }
 
 }  // namespace
+
+SectionView::SectionView(QImage image, QWidget* parent)
+    : QWidget(parent), image_(std::move(image)) {
+  setFocusPolicy(Qt::ClickFocus);
+  setMinimumSize(120, 120);
+}
+
+void SectionView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  if (image_.isNull()) return;
+  // Whole pixels scaled without smoothing, so the picture stays the dialog's picture.
+  const double fit = std::min(double(width()) / image_.width(), double(height()) / image_.height());
+  const double scale = fit * zoom_;
+  const QSizeF size(image_.width() * scale, image_.height() * scale);
+  const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+  painter.drawImage(target, image_);
+}
+
+void SectionView::wheelEvent(QWheelEvent* event) {
+  const double steps = event->angleDelta().y() / 120.0;
+  zoom_ = std::clamp(zoom_ * std::pow(1.25, steps), 0.1, 50.0);
+  update();
+}
+
+void SectionView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == kFitKey) {
+    zoom_ = 1;
+    update();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+QImage DrawFrontSection(const FrontBlock& block) {
+  double largest = 0;
+  QList<FrontDiameter> diameters;
+  for (const FrontCircle& circle : block.circles) {
+    diameters << ReadFrontDiameter(circle.d.text);
+    if (std::isfinite(diameters.back().radius))
+      largest = std::max(largest, std::abs(diameters.back().radius));
+  }
+  // The box around the largest circle, with room for the axis labels; one pixel a unit as
+  // in the dialog, up to a size an image can hold.
+  const int side = static_cast<int>(std::min(2 * largest + 40, 4000.0));
+  PreviewCanvas canvas(QSize(std::max(side, 120), std::max(side, 120)));
+  InitFrontPreview(canvas);
+  for (qsizetype i = 0; i < block.circles.size(); ++i) {
+    if (block.circles[i].inner)
+      FillInnerDisc(canvas, diameters[i].radius);
+    else
+      FillOuterDisc(canvas, diameters[i].radius);
+  }
+  return canvas.Image();
+}
 
 namespace preview_text {
 
@@ -121,11 +185,17 @@ PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
   connect(problems_, &QTreeWidget::itemClicked, this, &PreviewWindow::GoToProblem);
   connect(problems_, &QTreeWidget::itemActivated, this, &PreviewWindow::GoToProblem);
 
+  sections_ = new QWidget(this);
+  sections_->setObjectName(QStringLiteral("fraSections"));
+  new QHBoxLayout(sections_);
+  sections_->layout()->setContentsMargins(0, 0, 0, 0);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(status_);
   layout->addWidget(chuck_);
+  layout->addWidget(sections_, 1);
   layout->addWidget(splitter, 1);
-  resize(720, 640);
+  resize(720, 800);
 }
 
 void PreviewWindow::showEvent(QShowEvent* event) {
@@ -143,7 +213,22 @@ void PreviewWindow::Reread() {
   ShowChuck();
   ShowTools();
   ShowMaterial();
+  ShowSections();
   ShowProblems();
+}
+
+void PreviewWindow::ShowSections() {
+  // The X-Y sections, spindle 1 and spindle 2 side by side.
+  for (QWidget* old : sections_->findChildren<SectionView*>(Qt::FindDirectChildrenOnly)) delete old;
+  for (const FrontBlock& block : program_.front_blocks) {
+    auto* view = new SectionView(DrawFrontSection(block), sections_);
+    view->setObjectName(block.second_spindle ? QStringLiteral("picFrontS")
+                                             : QStringLiteral("picFront"));
+    view->setToolTip(block.second_spindle ? QStringLiteral("素材正面  第二主軸")
+                                          : QStringLiteral("素材正面  第一主軸"));
+    sections_->layout()->addWidget(view);
+  }
+  sections_->setVisible(!program_.front_blocks.isEmpty());
 }
 
 void PreviewWindow::ShowChuck() {

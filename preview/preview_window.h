@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include "preview/graphic_reader.h"
@@ -12,6 +13,30 @@ class QTreeWidgetItem;
 namespace zel {
 
 class EditorBox;
+
+// A section picture drawn by a dialog's own routines at one pixel a unit, shown scaled to fit
+// the view; the mouse wheel zooms, the fit key (F) fits it again.
+class SectionView : public QWidget {
+ public:
+  static constexpr int kFitKey = Qt::Key_F;
+
+  explicit SectionView(QImage image, QWidget* parent = nullptr);
+  const QImage& Image() const { return image_; }
+  double Zoom() const { return zoom_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QImage image_;
+  double zoom_ = 1;  // relative to the fitted size
+};
+
+// The X-Y section of a front-view block, drawn as the front-view dialog draws it: its axes,
+// then the discs of its circles in order, one pixel a unit.
+QImage DrawFrontSection(const FrontBlock& block);
 
 // The preview of the program's graphic subprogram (frmPreview): what the chuck and tailstock
 // variables, the registered tools and the material blocks say, and every line of the
@@ -40,6 +65,7 @@ class PreviewWindow : public QWidget {
   void ShowChuck();
   void ShowTools();
   void ShowMaterial();
+  void ShowSections();
   void ShowProblems();
   void GoToProblem(QTreeWidgetItem* item);
 
@@ -51,6 +77,7 @@ class PreviewWindow : public QWidget {
   QTreeWidget* tools_ = nullptr;
   QTreeWidget* material_ = nullptr;
   QTreeWidget* problems_ = nullptr;
+  QWidget* sections_ = nullptr;
 };
 
 // The texts the window shows for the values it read.

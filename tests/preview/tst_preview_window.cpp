@@ -1,6 +1,8 @@
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include "editor/editor_box.h"
 #include "editor/graphic_skeleton.h"
@@ -26,6 +28,7 @@ class TestPreviewWindow : public QObject {
   void ToolsNamedByTheCatalogue();
   void ProblemClickPutsTheCaretOnItsLine();
   void RereadsOnlyAfterThePause();
+  void FrontSectionDrawnAndZoomed();
 };
 
 void TestPreviewWindow::OpensWithTheProgramRead() {
@@ -95,6 +98,34 @@ void TestPreviewWindow::RereadsOnlyAfterThePause() {
   QCOMPARE(window.Program().chuck.VCHKD, std::nullopt);
   QTRY_COMPARE_WITH_TIMEOUT(window.Program().chuck.VCHKD, std::optional<double>(50),
                             PreviewWindow::kRereadDelayMs * 10);
+}
+
+// The front view's worked example: outer circle D 100, bore D 60, drawn by the dialog's
+// routines one pixel a unit and shown scaled; the wheel zooms and F fits again.
+void TestPreviewWindow::FrontSectionDrawnAndZoomed() {
+  EditorBox editor;
+  editor.setText(
+      WithSubprogram("N000 DEF WORKF\r\nN000 PF 0,[0,0],100,D\r\nN000 PF 0,[0,0],60,D,0\r\n"
+                     "N000 PO [0, 30]\r\nN000 CI [0,0],[0,- 30],R,0\r\nN000 END\r\n"));
+  PreviewWindow window(editor);
+  window.show();
+  auto* view = window.findChild<SectionView*>("picFront");
+  QVERIFY(view);
+  const QImage& image = view->Image();
+  const QPoint centre(image.width() / 2, image.height() / 2);
+  const QRgb yellow = qRgb(255, 255, 0);
+  const QRgb black = qRgb(0, 0, 0);
+  QCOMPARE(image.pixel(centre + QPoint(40, 20)), yellow);              // in the ring
+  QCOMPARE(image.pixel(centre + QPoint(15, 15)), black);               // in the bore
+  QCOMPARE(image.pixel(centre + QPoint(45, 45)), black);               // outside the material
+  QCOMPARE(image.pixel(centre + QPoint(40, 0)), qRgb(255, 255, 255));  // the axis over it
+  QWheelEvent wheel(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, 240),
+                    Qt::NoButton, {}, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view, &wheel);
+  QVERIFY(view->Zoom() > 1.5);
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_F);
+  QCOMPARE(view->Zoom(), 1.0);
 }
 
 }  // namespace zel
