@@ -93,8 +93,17 @@ bool ClipLine(QPointF& a, QPointF& b, double x0, double y0, double x1, double y1
   };
   const QPointF start = edge0 >= 0 ? cut(t0, edge0) : a;
   const QPointF end = edge1 >= 0 ? cut(t1, edge1) : b;
-  a = start;
-  b = end;
+  // Ends far apart (1E+300 and more) overflow dx and dy, and the cut points come out
+  // infinite, NaN or far off the box; such a line is no line the box can show.
+  if (!std::isfinite(start.x()) || !std::isfinite(start.y()) || !std::isfinite(end.x()) ||
+      !std::isfinite(end.y())) {
+    return false;
+  }
+  const auto in_box = [&](QPointF point) {
+    return QPointF(std::clamp(point.x(), x0, x1), std::clamp(point.y(), y0, y1));
+  };
+  a = in_box(start);
+  b = in_box(end);
   return true;
 }
 

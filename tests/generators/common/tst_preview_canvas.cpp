@@ -150,6 +150,12 @@ void TestPreviewCanvas::LinesFarOutsideAreCut() {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   canvas.Line(QPointF(nan, 0), QPointF(0, 5), kPreviewWhite);
   QCOMPARE(test::CountPixels(canvas, kPreviewWhite), 0);
+  // Ends so far apart that their distance overflows (found by the fuzzer): no pixel outside
+  // the image and no conversion out of range, whatever is drawn.
+  const double max = std::numeric_limits<double>::max();
+  canvas.Line(QPointF(-max, -max / 3), QPointF(max, max / 2), kPreviewWhite);
+  canvas.Line(QPointF(-max, 1), QPointF(max, 1), kPreviewWhite);
+  QCOMPARE(test::CountPixels(canvas, kPreviewWhite), kBoxSize.width());
 }
 
 void TestPreviewCanvas::CircleOutline_data() {
