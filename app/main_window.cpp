@@ -23,6 +23,7 @@
 #include "editor/program_document.h"
 #include "generators/chuck/chuck_dialog.h"
 #include "generators/frontview/front_view_dialog.h"
+#include "generators/sideview/work_dialog.h"
 #include "platform/fonts.h"
 #include "platform/machine.h"
 #include "platform/prompts.h"
@@ -113,7 +114,7 @@ struct GeneratorCommand {
 constexpr GeneratorCommand kGeneratorCommands[] = {
     {"InputChuck", "チャック/心押し(&C)", 1, &MakeDialog<ChuckDialog>},
     {"InputTool",  "工具登録(&T)",        2, nullptr},
-    {"InputWork",  "素材側面(&M)",        3, nullptr},
+    {"InputWork",  "素材側面(&M)",        3, &MakeDialog<WorkDialog>},
     {"InputWorkF", "素材正面(&F)",        4, &MakeDialog<FrontViewDialog>},
 };
 // clang-format on

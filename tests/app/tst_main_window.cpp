@@ -2,6 +2,7 @@
 // document commands with their questions, the edit commands with the one-step undo, the
 // graphic skeleton and the generator hand-off.
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -697,6 +698,43 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Text(), QStringLiteral("OZEL\r\nN000 DEF WORKF\r\nN000 PF 0,[0,0],100,D\r\n"
                                       "N000 END\r\n\r\nN000 DRAW\r\n"));
     QVERIFY(f.Doc().Modified());
+  }
+
+  void WorkDialogTransferThenUndo() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    const QString before = QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n");
+    f.SetText(before);
+    f.Box().SetCaret(6);
+    bool seen = false;
+    QTimer::singleShot(0, this, [&seen] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog);
+      QCOMPARE(dialog->objectName(), QStringLiteral("frmWork"));
+      seen = true;
+      auto* list = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+      list->setCurrentIndex(0);
+      emit list->activated(0);
+      const char* values[] = {"0", "80", "50"};
+      for (int i = 0; i < 3; ++i) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 2))->setText(values[i]);
+      }
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command4")),
+                        Qt::LeftButton);
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")),
+                        Qt::LeftButton);
+    });
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1(3)")), Qt::LeftButton);
+    QVERIFY(seen);
+    const QString block =
+        QStringLiteral("N000 DEF WORK\r\nN000 PS RC,[0,0],[50,80]\r\nN000 END\r\n");
+    QCOMPARE(f.Text(), QStringLiteral("OZEL\r\n") + block + QStringLiteral("\r\nN000 DRAW\r\n"));
+    QCOMPARE(f.Box().SelectionStart(), qint64(6 + block.size()));
+    QVERIFY(f.Doc().Modified());
+    f.Action(QStringLiteral("元に戻す"))->trigger();
+    QCOMPARE(f.Text(), before);
+    QCOMPARE(f.Box().SelectionStart(), qint64(6));
   }
 
   void FindCommandsAreWired() {

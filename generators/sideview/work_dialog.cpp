@@ -1,0 +1,330 @@
+#include "generators/sideview/work_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "generators/common/dialog_style.h"
+#include "generators/common/enter_navigator.h"
+#include "generators/common/generator_controls.h"
+#include "generators/common/output_pane.h"
+#include "generators/common/preview_box.h"
+#include "generators/common/transfer_buttons.h"
+#include "generators/sideview/work_drawing.h"
+#include "platform/control_table.h"
+#include "platform/fonts.h"
+#include "platform/prompts.h"
+#include "platform/twips.h"
+
+namespace zel {
+
+namespace {
+
+const QString kCaption = QStringLiteral("素材側面");
+const std::array<QString, kShapeKindCount> kShapeEntries = {
+    QStringLiteral("1 外径円筒"),   QStringLiteral("2 外径円錐"),  QStringLiteral("3 外径凸円弧"),
+    QStringLiteral("4 外径凹円弧"), QStringLiteral("5 内径円筒"),  QStringLiteral("6 内径円錐"),
+    QStringLiteral("7 内径凸円弧"), QStringLiteral("8 内径凹円弧")};
+// The captions of the five field rows.
+const QString kZCaption = QStringLiteral("挿入位置  Z");
+const QString kDCaption = QStringLiteral("素材径    D");
+const QString kD1Caption = QStringLiteral("開始径   D1");
+const QString kD2Caption = QStringLiteral("終点径   D2");
+const QString kLCaption = QStringLiteral("素材長さ  L");
+const QString kRCaption = QStringLiteral("半径      R");
+const QString kDecimalPointText = QStringLiteral("小数点以下は指令できません。");
+const QString kCalculationErrorText = QStringLiteral("計算エラー");
+
+constexpr int kClientWidth = 11670;
+constexpr int kClientHeight = 7830;
+
+// The controls, places in twips; the options' places are inside their frames.
+using enum ControlKind;
+// clang-format off
+constexpr ControlRow kControls[] = {
+    {u"Picture1",   kPicture, u"",                 120,  120, 7215, 4695},
+    {u"Text1",      kPane,    u"",                 120, 4920, 7215, 2655},
+    {u"Frame1",     kFrame,   u"主軸選択",        8040,  120, 2775,  735},
+    {u"Option1(0)", kOption,  u"第一主軸",         120,  300, 1260,  300, u"Frame1"},
+    {u"Option1(1)", kOption,  u"第二主軸",        1440,  300, 1260,  300, u"Frame1"},
+    {u"Frame2",     kFrame,   u"入力開始位置",    8040, 1080, 2775,  735},
+    {u"Option2(0)", kOption,  u"左端面",           120,  300, 1260,  300, u"Frame2"},
+    {u"Option2(1)", kOption,  u"右端面",          1440,  300, 1260,  300, u"Frame2"},
+    {u"Label1",     kLabel,   u"素材形状選択",    8040, 2040, 2655,  240},
+    {u"Combo1",     kCombo,   u"",                8040, 2280, 2655,  330},
+    {u"Label2",     kLabel,   u"",                7920, 3000, 1680,  255},
+    {u"Text2",      kEntry,   u"",                9600, 2880, 1335,  375},
+    {u"Label3",     kLabel,   u"",                7920, 3480, 1680,  255},
+    {u"Text3",      kEntry,   u"",                9600, 3360, 1335,  375},
+    {u"Label4",     kLabel,   u"",                7920, 3960, 1680,  255},
+    {u"Text4",      kEntry,   u"",                9600, 3840, 1335,  375},
+    {u"Label5",     kLabel,   u"",                7920, 4440, 1680,  255},
+    {u"Text5",      kEntry,   u"",                9600, 4320, 1335,  375},
+    {u"Label6",     kLabel,   u"",                7920, 4920, 1680,  255},
+    {u"Text6",      kEntry,   u"",                9600, 4800, 1335,  375},
+    {u"Label7",     kLabel,   u"注意：小数点以下は入力出来ません。", 7920, 5280, 3720, 255},
+    {u"Check1",     kCheck,   u"",                9240, 5640,  255,  255},
+    {u"Label8",     kLabel,   u"X-Z 断面表示",    9600, 5640, 1575,  255},
+    {u"Command3",   kButton,  u"全消去",          7800, 6120, 1455,  615},
+    {u"Command4",   kButton,  u"プログラム  書き込み", 9600, 6120, 1575, 615},
+    {u"Command1",   kButton,  u"キャンセル",      7800, 6960, 1455,  615},
+    {u"Command2",   kButton,  u"転送/終了",       9600, 6960, 1575,  615},
+};
+// clang-format on
+
+// The preview box is the side view's own; every other control is a generator dialog's usual.
+QWidget* MakeWorkControl(const ControlRow& row, QWidget* parent) {
+  if (row.kind == kPicture) return new PreviewBox(row.name.toString(), parent);
+  return MakeGeneratorControl(row, parent);
+}
+
+// Focus changes that the dialog's own handlers answer: the user moving on with Tab, the mouse
+// or Enter. A window or a pop-up coming and going moves the focus too, without meaning it.
+bool IsDeliberateFocusChange(Qt::FocusReason reason) {
+  return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+         reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
+         reason == Qt::OtherFocusReason;
+}
+
+}  // namespace
+
+WorkDialog::WorkDialog(const GeneratorContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+  setObjectName(QStringLiteral("frmWork"));
+  setWindowTitle(kCaption);
+  ApplyGeneratorFont(this);
+  BuildControls();
+  SetTabOrder();
+  ConnectControls();
+  resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  Form_Load();
+}
+
+void WorkDialog::BuildControls() {
+  const ControlSet controls(this, kControls, MakeWorkControl);
+  preview_ = controls.Get<PreviewBox>(u"Picture1");
+  pane_ = controls.Get<OutputPane>(u"Text1");
+  pane_->setFont(ProgramFont(kGeneratorFontPointSize));
+  pane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  for (int i = 0; i < 2; ++i) {
+    spindle_options_[i] = controls.Get<QRadioButton>(QStringLiteral("Option1(%1)").arg(i));
+    face_options_[i] = controls.Get<QRadioButton>(QStringLiteral("Option2(%1)").arg(i));
+  }
+  shape_list_ = controls.Get<QComboBox>(u"Combo1");
+  for (const QString& entry : kShapeEntries) shape_list_->addItem(entry);
+  for (int i = 0; i < 5; ++i) {
+    labels_[i] = controls.Get<QLabel>(QStringLiteral("Label%1").arg(i + 2));
+    fields_[i] = controls.Get<QLineEdit>(QStringLiteral("Text%1").arg(i + 2));
+    labels_[i]->setBuddy(fields_[i]);
+  }
+  section_check_ = controls.Get<QCheckBox>(u"Check1");
+  controls.Get<QLabel>(u"Label8")->setBuddy(section_check_);
+  clear_button_ = controls.Get<QPushButton>(u"Command3");
+  write_button_ = controls.Get<QPushButton>(u"Command4");
+  buttons_ = new TransferButtons(
+      this, ctx_.sink,
+      [this] { return MakeWorkTransfer(pane_->Block(), section_check_->isChecked()); },
+      controls.Get<QPushButton>(u"Command2"), controls.Get<QPushButton>(u"Command1"));
+  enter_ = new EnterNavigator(this);
+}
+
+void WorkDialog::SetTabOrder() {
+  QList<QWidget*> order = {shape_list_};
+  for (QLineEdit* field : fields_) order.append(field);
+  order.append({write_button_, buttons_->transfer_button(), preview_, pane_, spindle_options_[0],
+                spindle_options_[1], face_options_[0], face_options_[1], clear_button_,
+                buttons_->cancel_button(), section_check_});
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void WorkDialog::ConnectControls() {
+  // The list lays out its rows when the user picks an entry (by mouse, keys or wheel); the
+  // dialog's own selections call Combo1_Click themselves.
+  connect(shape_list_, &QComboBox::activated, this, [this] { Combo1_Click(); });
+  shape_list_->installEventFilter(this);
+  for (QLineEdit* field : fields_) field->installEventFilter(this);
+
+  enter_->Add(shape_list_, [this]() -> QWidget* {
+    if (shape_list_->currentIndex() < 0) return nullptr;
+    return fields_[0]->text().isEmpty() ? fields_[0] : fields_[1];
+  });
+  for (int row = 0; row < 5; ++row) {
+    enter_->Add(fields_[row], [this, row] { return NextAfterRow(row); });
+  }
+
+  for (int i = 0; i < 2; ++i) {
+    connect(spindle_options_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) Option1_Click(i);
+    });
+  }
+  connect(write_button_, &QPushButton::clicked, this, [this] { Command4_Click(); });
+  connect(clear_button_, &QPushButton::clicked, this, [this] { Command3_Click(); });
+}
+
+void WorkDialog::Form_Load() {
+  preview_->Draw(InitWorkPreview);
+  ClearEntry();
+  SelectFirstSpindle();
+  face_options_[1]->setChecked(true);
+  chain_ = WorkChain{};
+}
+
+void WorkDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  shape_list_->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* WorkDialog::NextAfterRow(int row) const {
+  const int next = row + 1;
+  // Rows 3 and 4 (L of a cone, R of an arc) are there only for some kinds.
+  if (next < 5 && (next < 3 || !fields_[next]->isHidden())) return fields_[next];
+  return write_button_;
+}
+
+void WorkDialog::Combo1_Click() {
+  const int sn = shape_list_->currentIndex() + 1;
+  if (!IsShapeNumber(sn)) return;
+  const ShapeProfile profile = ProfileOf(sn);
+  const bool cylinder = profile == ShapeProfile::kCylinder;
+  const bool arc = IsArcShape(sn);
+
+  labels_[0]->setText(kZCaption);
+  fields_[0]->setText(OfferedZ(chain_, sn));
+  labels_[1]->setText(cylinder ? kDCaption : kD1Caption);
+  fields_[1]->setText(OfferedStartDiameter(chain_, sn));
+  labels_[2]->setText(cylinder ? kLCaption : kD2Caption);
+  fields_[2]->clear();
+  for (int row = 0; row < 3; ++row) {
+    labels_[row]->show();
+    fields_[row]->show();
+  }
+  // Row 4 is the length of a cone or arc, row 5 the radius of an arc. A hidden row keeps
+  // its text; only the rows of the chosen kind are read.
+  const std::array<bool, 2> shown = {!cylinder, arc};
+  const std::array<QString, 2> captions = {kLCaption, kRCaption};
+  for (int i = 0; i < 2; ++i) {
+    QLabel* label = labels_[3 + i];
+    QLineEdit* field = fields_[3 + i];
+    label->setText(shown[i] ? captions[i] : QString());
+    label->setVisible(shown[i]);
+    field->setVisible(shown[i]);
+    if (shown[i]) field->clear();
+  }
+}
+
+void WorkDialog::Combo1_GotFocus() {
+  // The list offers the kind last written again; when that changes the selection, its rows
+  // are laid out afresh.
+  const int index = chain_.SN - 1;
+  if (shape_list_->currentIndex() == index) return;
+  shape_list_->setCurrentIndex(index);
+  Combo1_Click();
+}
+
+void WorkDialog::Option1_Click(int index) {
+  const QString frame = MakeWorkFrame(index == 1);
+  pane_->SetBlock(frame);
+  pane_->SetCaret(WorkFrameCaret(frame));
+}
+
+void WorkDialog::Command4_Click() {
+  const int sn = shape_list_->currentIndex() + 1;
+  if (!IsShapeNumber(sn)) {
+    chain_.SN = 0;
+    return;
+  }
+  std::array<QString, 5> rows;
+  for (int i = 0; i < 5; ++i) rows[i] = fields_[i]->text();
+  // The statement, the chain and the drawing are all worked out before anything changes: a
+  // write that fails leaves the chain, the preview and the pane as they were.
+  const std::optional<PlannedWrite> plan =
+      PlanShapeWrite(chain_, sn, Face(), ShapeTextsFromRows(sn, rows));
+  if (!plan) {
+    ctx_.prompts.Message(this, kCalculationErrorText, kAppTitle, PromptIcon::kWarning);
+    return;
+  }
+  chain_ = plan->chain;
+  preview_->Draw([&plan](PreviewCanvas& canvas) { DrawShape(canvas, plan->drawing); });
+  pane_->InsertAtCaret(plan->statement + QStringLiteral("\r\n"));
+  ClearEntry();
+  FocusShapeList();
+}
+
+void WorkDialog::Command3_Click() {
+  pane_->clear();
+  const int sn = chain_.SN;
+  chain_ = WorkChain{};
+  chain_.SN = sn;
+  ClearEntry();
+  preview_->Draw(InitWorkPreview);
+  SelectFirstSpindle();
+  FocusShapeList();
+}
+
+void WorkDialog::ClearEntry() {
+  for (int i = 0; i < 5; ++i) {
+    labels_[i]->hide();
+    fields_[i]->hide();
+    fields_[i]->clear();
+  }
+  shape_list_->setCurrentIndex(-1);
+}
+
+void WorkDialog::SelectFirstSpindle() {
+  if (spindle_options_[0]->isChecked()) {
+    Option1_Click(0);
+  } else {
+    spindle_options_[0]->setChecked(true);
+  }
+}
+
+void WorkDialog::FocusShapeList() {
+  if (shape_list_->hasFocus()) {
+    Combo1_GotFocus();
+  } else {
+    shape_list_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+bool WorkDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == shape_list_ && event->type() == QEvent::FocusIn) {
+    if (IsDeliberateFocusChange(static_cast<QFocusEvent*>(event)->reason())) Combo1_GotFocus();
+  } else if (event->type() == QEvent::FocusOut && IsEntryField(watched) && !restoring_focus_) {
+    const auto* focus = static_cast<QFocusEvent*>(event);
+    // Checked only when the user moves on to another control of this dialog; never on the
+    // way to "キャンセル", which always closes whatever a field holds.
+    QWidget* next = QApplication::focusWidget();
+    if (IsDeliberateFocusChange(focus->reason()) && next && next != buttons_->cancel_button() &&
+        isAncestorOf(next)) {
+      auto* field = static_cast<QLineEdit*>(watched);
+      // After the focus change has run its course, not inside it.
+      QMetaObject::invokeMethod(
+          this, [this, field] { CheckDecimalPoint(field); }, Qt::QueuedConnection);
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void WorkDialog::CheckDecimalPoint(QLineEdit* field) {
+  if (!isVisible() || !field->text().contains(QLatin1Char('.'))) return;
+  ctx_.prompts.Message(this, kDecimalPointText, kAppTitle, PromptIcon::kNone);
+  restoring_focus_ = true;
+  field->setFocus(Qt::OtherFocusReason);
+  restoring_focus_ = false;
+}
+
+bool WorkDialog::IsEntryField(QObject* object) const {
+  return std::find(fields_.begin(), fields_.end(), object) != fields_.end();
+}
+
+StartFace WorkDialog::Face() const {
+  return face_options_[0]->isChecked() ? StartFace::kLeft : StartFace::kRight;
+}
+
+}  // namespace zel
