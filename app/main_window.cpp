@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -24,11 +23,13 @@
 #include "generators/chuck/chuck_dialog.h"
 #include "generators/frontview/front_view_dialog.h"
 #include "generators/sideview/work_dialog.h"
+#include "generators/tool/tool_dialog.h"
 #include "platform/fonts.h"
 #include "platform/machine.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "preview/preview_window.h"
+#include "platform/wrapping_button.h"
 #include "search/search_commands.h"
 
 namespace zel {
@@ -113,7 +114,7 @@ struct GeneratorCommand {
 // clang-format off
 constexpr GeneratorCommand kGeneratorCommands[] = {
     {"InputChuck", "チャック/心押し(&C)", 1, &MakeDialog<ChuckDialog>},
-    {"InputTool",  "工具登録(&T)",        2, nullptr},
+    {"InputTool",  "工具登録(&T)",        2, &MakeDialog<ToolDialog>},
     {"InputWork",  "素材側面(&M)",        3, &MakeDialog<WorkDialog>},
     {"InputWorkF", "素材正面(&F)",        4, &MakeDialog<FrontViewDialog>},
 };
@@ -125,39 +126,6 @@ void FollowEnabled(QAction* command, Control* control) {
   control->setEnabled(command->isEnabled());
   QObject::connect(command, &QAction::enabledChanged, control, &Control::setEnabled);
 }
-
-// A strip button whose caption wraps at its blanks when it is wider than the button, so
-// that "   チャック   心押し" stands on two lines as the operators know it.
-class StripButton : public QPushButton {
- public:
-  using QPushButton::QPushButton;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-    const QRect area = rect().adjusted(4, 2, -4, -2);
-    // Break only where the caption has blanks, never inside a word.
-    const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const QFontMetrics metrics(font());
-    QStringList lines;
-    for (const QString& word : words) {
-      if (!lines.isEmpty() &&
-          metrics.horizontalAdvance(lines.last() + QLatin1Char(' ') + word) <= area.width())
-        lines.last() += QLatin1Char(' ') + word;
-      else
-        lines.append(word);
-    }
-    const QString caption = lines.join(QLatin1Char('\n'));
-    const int flags = Qt::AlignCenter;
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
-    painter.drawText(area, flags, caption);
-  }
-};
 
 }  // namespace
 
@@ -365,7 +333,7 @@ void MainWindow::BuildButtonStrip() {
   for (const GeneratorCommand& generator : kGeneratorCommands)
     strip_commands_[generator.strip_index] = Command(QString::fromUtf8(generator.name));
   for (int i = 0; i < 8; ++i) {
-    auto* button = new StripButton(client_);
+    auto* button = new WrappingButton(client_);
     button->setObjectName(QStringLiteral("Command1(%1)").arg(i));
     button->setFont(CaptionFont(14.25));
     button->setFocusPolicy(Qt::TabFocus);

@@ -5,7 +5,7 @@
 namespace zel {
 
 CommandButton::CommandButton(const QString& name, const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {
+    : WrappingButton(caption, parent) {
   setObjectName(name);
   setAutoDefault(false);
   setDefault(false);

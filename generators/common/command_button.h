@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPushButton>
+#include "platform/wrapping_button.h"
 
 namespace zel {
 
@@ -8,8 +8,8 @@ namespace zel {
 // while it has the focus (a dialog otherwise makes its first push button the default, and Enter
 // on an option button or a check box would then press it). Enter reaches a button only when
 // the button itself has the focus, which the dialogs' Enter-key tables give it; it then presses
-// it, as Space does.
-class CommandButton : public QPushButton {
+// it, as Space does. A caption too wide for the button breaks at its blanks.
+class CommandButton : public WrappingButton {
   Q_OBJECT
 
  public:

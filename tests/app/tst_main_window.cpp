@@ -737,6 +737,42 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Box().SelectionStart(), qint64(6));
   }
 
+  void ToolDialogTransferThenUndo() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    const QString before = QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n");
+    f.SetText(before);
+    f.Box().SetCaret(6);
+    QVERIFY(f.Action(QStringLiteral("InputTool"))->isEnabled());
+    QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Command1(2)"))->isEnabled());
+    bool seen = false;
+    QTimer::singleShot(0, this, [&seen] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog);
+      QCOMPARE(dialog->objectName(), QStringLiteral("frmTool"));
+      seen = true;
+      dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("2"));
+      auto* kinds = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+      kinds->setCurrentIndex(23);
+      emit kinds->activated(23);
+      dialog->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("1"));
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
+                        Qt::LeftButton);
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")),
+                        Qt::LeftButton);
+    });
+    f.Action(QStringLiteral("InputTool"))->trigger();
+    QVERIFY(seen);
+    const QString block = QStringLiteral("NOEX VTLIN[2]=24 VTLFN[2]=1\r\n");
+    QCOMPARE(f.Text(), QStringLiteral("OZEL\r\n") + block + QStringLiteral("\r\nN000 DRAW\r\n"));
+    QCOMPARE(f.Box().SelectionStart(), qint64(6 + block.size()));
+    QVERIFY(f.Doc().Modified());
+    f.Action(QStringLiteral("元に戻す"))->trigger();
+    QCOMPARE(f.Text(), before);
+    QCOMPARE(f.Box().SelectionStart(), qint64(6));
+  }
+
   void FindCommandsAreWired() {
     Fixture f;
     MainWindow& w = f.Open();

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+#include <QSize>
+
+class QSvgRenderer;
+
+namespace zel {
+
+// One of the tool dialog's illustrations (Picture1(i), Picture2(i)): a picture box with a
+// three-dimensional border that shows its SVG picture at the picture's natural size. A picture
+// that is missing from the resources (or unreadable) leaves an empty box of the fallback size;
+// the dialog works the same either way.
+class ToolPicture : public QFrame {
+  Q_OBJECT
+
+ public:
+  // `name` is the control name, `resource` the picture (":/tool_kind_0.svg"); `fallback` is
+  // the box's size in twips when the picture is missing, and `largest` the room the box may
+  // take at most, in twips, which a larger picture is scaled down to fit (proportions kept).
+  ToolPicture(const QString& name, const QString& resource, QSize fallback, QSize largest,
+              QWidget* parent);
+
+  // Whether the picture was found and read.
+  bool HasPicture() const;
+
+  // Puts the box at (left, top), in twips, at its natural size and shows it.
+  void ShowAt(int left, int top);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QSvgRenderer* renderer_;
+  QSize fallback_;
+  QSize largest_;
+};
+
+}  // namespace zel
