@@ -1,7 +1,6 @@
 #include "editor/editor_box.h"
 
-#include <Qsci/qscicommand.h>
-#include <Qsci/qscicommandset.h>
+#include "editor/plain_input.h"
 
 #include <QContextMenuEvent>
 #include <QMimeData>
@@ -69,18 +68,25 @@ EditorBox::EditorBox(QWidget* parent) : QsciScintilla(parent) {
   SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kFormIndicator),
                 static_cast<long>(INDIC_HIDDEN));
 
-  // The menu's shortcuts run the program's own commands (with their undo snapshot and
-  // clipboard rules); Scintilla must not take these keys first.
-  QsciCommandSet* commands = standardCommands();
-  for (QsciCommand::Command c :
-       {QsciCommand::Undo, QsciCommand::Redo, QsciCommand::SelectionCut,
-        QsciCommand::SelectionCopy, QsciCommand::Paste, QsciCommand::SelectAll,
-        QsciCommand::LineCut, QsciCommand::LineCopy}) {
-    if (QsciCommand* command = commands->find(c)) {
-      command->setKey(0);
-      command->setAlternateKey(0);
-    }
-  }
+  // Only the keys and clicks of a plain text box; the menu's shortcuts run the program's
+  // own commands (with their undo snapshot and clipboard rules).
+  MakePlainTextBox(this);
+  connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &EditorBox::OnModified);
+}
+
+void EditorBox::OnModified(int position, int type, const char*, int length) {
+  // Scintilla widens an indicator over text inserted inside or just after it, so a typed
+  // or pasted character would take the byte form of its neighbour. Only characters read
+  // from the file keep theirs; MarkForms sets them again after a whole new text.
+  if (!(type & SC_MOD_INSERTTEXT) || length <= 0) return;
+  const auto from = static_cast<unsigned long>(position);
+  if (SendScintilla(SCI_INDICATORVALUEAT, static_cast<unsigned long>(kFormIndicator),
+                    static_cast<long>(position)) == 0 &&
+      SendScintilla(SCI_INDICATORVALUEAT, static_cast<unsigned long>(kFormIndicator),
+                    static_cast<long>(position + length - 1)) == 0)
+    return;
+  SendScintilla(SCI_SETINDICATORCURRENT, static_cast<unsigned long>(kFormIndicator));
+  SendScintilla(SCI_INDICATORCLEARRANGE, from, static_cast<long>(length));
 }
 
 qint64 EditorBox::ByteLength() const { return SendScintilla(SCI_GETLENGTH); }
@@ -121,7 +127,9 @@ int EditorBox::LineOfByte(qint64 byte) const {
 
 qint64 EditorBox::Length() const { return CharFromByte(ByteLength()); }
 
-qint64 EditorBox::SelectionStart() const { return CharFromByte(SendScintilla(SCI_GETSELECTIONSTART)); }
+qint64 EditorBox::SelectionStart() const {
+  return CharFromByte(SendScintilla(SCI_GETSELECTIONSTART));
+}
 
 qint64 EditorBox::SelectionLength() const {
   return CharFromByte(SendScintilla(SCI_GETSELECTIONEND)) - SelectionStart();
@@ -263,9 +271,7 @@ void EditorBox::SetDocument(const DecodedText& document) {
   SendScintilla(SCI_GOTOPOS, 0UL);
 }
 
-DecodedText EditorBox::Document() const {
-  return DecodedText{Utf8View().toByteArray(), Forms()};
-}
+DecodedText EditorBox::Document() const { return DecodedText{Utf8View().toByteArray(), Forms()}; }
 
 void EditorBox::contextMenuEvent(QContextMenuEvent* event) {
   setFocus(Qt::MouseFocusReason);

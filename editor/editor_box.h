@@ -19,9 +19,9 @@ QString LocalFileOf(const QMimeData* mime);
 // "\r\n" line end as two and a double-byte character as one. Conversions to Scintilla's
 // byte positions go through its UTF-32 line index, never through a copy of the text.
 //
-// Scintilla's own undo history is off (the program keeps its one-step snapshot), and its
-// key bindings for undo, redo, clipboard and select-all are removed so that the main
-// window's menu shortcuts reach their commands.
+// Scintilla's own undo history is off (the program keeps its one-step snapshot), and the box
+// keeps only the keys and clicks of a plain text box (editor/plain_input.h), so that the
+// main window's menu shortcuts reach their commands.
 class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   Q_OBJECT
 
@@ -77,6 +77,8 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   qint64 ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8);
   void SetAllBytes(const QByteArray& utf8, const std::vector<ByteForm>& forms);
   void MarkForms(const std::vector<ByteForm>& forms);
+  // Inserted text takes no byte form.
+  void OnModified(int position, int type, const char* text, int length);
 };
 
 }  // namespace zel

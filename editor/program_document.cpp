@@ -1,20 +1,20 @@
 #include "editor/program_document.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 
+#include "editor/editor_box.h"
+#include "editor/program_file.h"
 #include "platform/file_dialogs.h"
 #include "platform/machine.h"
 #include "platform/prompts.h"
-#include "editor/editor_box.h"
-#include "editor/program_file.h"
 
 namespace zel {
 
 using namespace document_text;
 
 ProgramDocument::ProgramDocument(EditorBox& box, const TextCodec& codec, Prompts& prompts,
-                                 FileDialogs& dialogs, const Platform& platform,
-                                 QWidget* window)
+                                 FileDialogs& dialogs, const Platform& platform, QWidget* window)
     : QObject(window),
       box_(box),
       codec_(codec),
@@ -65,8 +65,7 @@ void ProgramDocument::Open() {
 }
 
 bool ProgramDocument::OpenNamedFile(const QString& path, bool ask) {
-  if (ask && modified_ &&
-      !prompts_.AskYesNo(window_, kOpenQuestion, kOpenQuestionTitle, true))
+  if (ask && modified_ && !prompts_.AskYesNo(window_, kOpenQuestion, kOpenQuestionTitle, true))
     return false;
   const QString name = NameFromOpenDialog(path, platform_.CaseInsensitiveFileSystem());
   if (!ReadProgramFile(name)) return false;
@@ -91,8 +90,11 @@ void ProgramDocument::Save() {
 }
 
 void ProgramDocument::SaveAs() {
-  current_file_name_ = NameFromSaveDialog(dialogs_.GetSavePath(window_, open_path_),
-                                          platform_.CaseInsensitiveFileSystem());
+  const QString chosen = dialogs_.GetSavePath(window_, open_path_);
+  const QFileInfo chosen_file(chosen);
+  current_file_name_ =
+      NameFromSaveDialog(chosen, platform_.CaseInsensitiveFileSystem(),
+                         !chosen.isEmpty() && chosen_file.exists() && !chosen_file.isDir());
   if (current_file_name_.isEmpty()) return;
   WriteProgramFile(current_file_name_);
   emit NameBoxChanged(current_file_name_);
@@ -112,21 +114,30 @@ bool ProgramDocument::ReadProgramFile(const QString& path) {
   return true;
 }
 
+QString ProgramDocument::EncodeFailureText(const EncodeResult& encoded) const {
+  const int line = box_.LineOfByte(encoded.bad_offset);
+  const uint code = static_cast<uint>(encoded.bad_char);
+  if (encoded.failure == EncodeResult::Failure::kJoinsNext)
+    return QStringLiteral(
+               "%1 行目の 1 バイト %2 は次の文字とつながって別の文字になるため保存できません。")
+        .arg(line)
+        .arg(QString::number(code - kRawByteBase, 16).toUpper());
+  return QStringLiteral("%1 行目の文字「%2」(U+%3) はこのファイルに保存できません。")
+      .arg(line)
+      .arg(QString::fromUcs4(&encoded.bad_char, 1))
+      .arg(QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+}
+
 bool ProgramDocument::WriteProgramFile(const QString& path) {
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const EncodeResult encoded = codec_.Encode(box_.Utf8View(), box_.Forms());
   const bool written = encoded.ok && WriteProgramBytes(path, encoded.bytes);
   QGuiApplication::restoreOverrideCursor();
   if (!encoded.ok) {
-    // A character the code page cannot hold would turn into "?" in the file: refuse, name
-    // it, and leave the file and the modified flag alone.
-    const QString detail = QStringLiteral("%1 行目の文字「%2」(U+%3) はこのファイルに保存できません。")
-                               .arg(box_.LineOfByte(encoded.bad_offset))
-                               .arg(QString::fromUcs4(&encoded.bad_char, 1))
-                               .arg(QString::number(static_cast<uint>(encoded.bad_char), 16)
-                                        .toUpper()
-                                        .rightJustified(4, QLatin1Char('0')));
-    prompts_.Message(window_, kCannotSave + QLatin1Char('\n') + detail, kAppTitle);
+    // What cannot be written so that it reads back as the same text is refused, named with
+    // its line; the file and the modified flag are left alone.
+    prompts_.Message(window_, kCannotSave + QLatin1Char('\n') + EncodeFailureText(encoded),
+                     kAppTitle);
     return false;
   }
   if (!written) {

@@ -37,8 +37,8 @@ class ProgramDocument : public QObject {
   Q_OBJECT
 
  public:
-  ProgramDocument(EditorBox& box, const TextCodec& codec, Prompts& prompts,
-                  FileDialogs& dialogs, const Platform& platform, QWidget* window);
+  ProgramDocument(EditorBox& box, const TextCodec& codec, Prompts& prompts, FileDialogs& dialogs,
+                  const Platform& platform, QWidget* window);
 
   const QString& CurrentFileName() const { return current_file_name_; }
   bool Modified() const { return modified_; }
@@ -86,6 +86,8 @@ class ProgramDocument : public QObject {
   void SetUndoEnabled(bool enabled);
   void SetPasteEnabled(bool enabled);
   void FinishOpen();
+  // Why the text cannot be written, with the line of the character concerned.
+  QString EncodeFailureText(const EncodeResult& encoded) const;
 
   EditorBox& box_;
   const TextCodec& codec_;

@@ -37,14 +37,15 @@ QString NameFromOpenDialog(const QString& chosen, bool case_insensitive_fs) {
   return case_insensitive_fs ? chosen.toUpper() : chosen;
 }
 
-QString NameFromSaveDialog(const QString& chosen, bool case_insensitive_fs) {
+QString NameFromSaveDialog(const QString& chosen, bool case_insensitive_fs, bool chosen_exists) {
   if (chosen.isEmpty()) return QString();
+  if (chosen_exists && !case_insensitive_fs) return chosen;
   QString name;
   if (case_insensitive_fs) {
     name = chosen.toUpper();
   } else {
-    const qsizetype cut = std::max(chosen.lastIndexOf(QLatin1Char('/')),
-                                   chosen.lastIndexOf(QLatin1Char('\\'))) + 1;
+    const qsizetype cut =
+        std::max(chosen.lastIndexOf(QLatin1Char('/')), chosen.lastIndexOf(QLatin1Char('\\'))) + 1;
     name = chosen.left(cut) + chosen.mid(cut).toUpper();
   }
   if (!name.right(4).toUpper().endsWith(QStringLiteral(".MIN"))) name += QStringLiteral(".MIN");

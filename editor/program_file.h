@@ -21,7 +21,9 @@ QString NameFromOpenDialog(const QString& chosen, bool case_insensitive_fs);
 
 // The document name made of the path chosen in the save dialog: upper-cased (on a
 // case-sensitive file system only the file name, the folders stay as chosen), and ".MIN"
-// appended unless the name already ends in it, whatever its case.
-QString NameFromSaveDialog(const QString& chosen, bool case_insensitive_fs);
+// appended unless the name already ends in it, whatever its case. On a case-sensitive file
+// system a name that exists (chosen_exists) is another file than its upper-case twin, so it
+// is kept exactly as chosen.
+QString NameFromSaveDialog(const QString& chosen, bool case_insensitive_fs, bool chosen_exists);
 
 }  // namespace zel

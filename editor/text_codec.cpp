@@ -39,8 +39,8 @@ quint16 SystemEncode(char16_t c) {
   char out[4];
   BOOL used_default = FALSE;
   const wchar_t in = static_cast<wchar_t>(c);
-  const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &in, 1, out, 4, nullptr,
-                                    &used_default);
+  const int n =
+      WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &in, 1, out, 4, nullptr, &used_default);
   if (used_default || n < 1 || n > 2) return 0;
   return n == 1 ? static_cast<quint8>(out[0])
                 : static_cast<quint16>((static_cast<quint8>(out[0]) << 8) |
@@ -241,11 +241,25 @@ class Cp932Codec : public TextCodec {
     const Cp932Tables& t = Tables();
     EncodeResult result;
     result.bytes.reserve(utf8.size());
+    auto fail = [&result](EncodeResult::Failure failure, qint64 offset, char32_t c) {
+      result.failure = failure;
+      result.bad_offset = offset;
+      result.bad_char = c;
+      return result;
+    };
+    // A lone lead byte just written: where its stand-in stood, and the byte.
+    qint64 lead_offset = -1;
+    quint8 lead = 0;
+    // The byte that follows a lone lead byte must not make a character with it.
+    auto joins = [&](quint8 next) { return lead_offset >= 0 && t.pairs[(lead << 8) | next]; };
     auto form = forms.begin();
     const qsizetype n = utf8.size();
     for (qsizetype i = 0; i < n;) {
       const auto b = static_cast<quint8>(utf8[i]);
       if (b < 0x80) {
+        if (joins(b))
+          return fail(EncodeResult::Failure::kJoinsNext, lead_offset, kRawByteBase + lead);
+        lead_offset = -1;
         qsizetype j = i + 1;
         while (j < n && static_cast<quint8>(utf8[j]) < 0x80) ++j;
         result.bytes.append(utf8.data() + i, j - i);
@@ -254,26 +268,31 @@ class Cp932Codec : public TextCodec {
       }
       char32_t c = 0;
       const int length = ReadUtf8(utf8, i, &c);
-      if (length == 0) {
-        result.bad_offset = i;
-        result.bad_char = b;
-        return result;
-      }
+      if (length == 0) return fail(EncodeResult::Failure::kUnrepresentable, i, b);
       while (form != forms.end() && form->offset < i) ++form;
+      quint16 bytes = 0;
+      bool raw = false;
       if (form != forms.end() && form->offset == i && t.pairs[form->bytes] == c) {
-        result.bytes.append(static_cast<char>(form->bytes >> 8));
-        result.bytes.append(static_cast<char>(form->bytes & 0xFF));
-      } else if (c >= kRawByteBase && c < kRawByteBase + 0x100) {
-        result.bytes.append(static_cast<char>(c - kRawByteBase));
+        bytes = form->bytes;
+      } else if (c >= kFirstRawByte && c <= kLastRawByte) {
+        // Only a byte the reader cannot take as a character comes back as this stand-in.
+        bytes = static_cast<quint16>(c - kRawByteBase);
+        const char16_t single = t.single[bytes];
+        if (single != kLead && single != kInvalid)
+          return fail(EncodeResult::Failure::kUnrepresentable, i, c);
+        raw = single == kLead;
       } else if (c < 0x10000 && t.encode[c]) {
-        const quint16 e = t.encode[c];
-        if (e > 0xFF) result.bytes.append(static_cast<char>(e >> 8));
-        result.bytes.append(static_cast<char>(e & 0xFF));
+        bytes = t.encode[c];
       } else {
-        result.bad_offset = i;
-        result.bad_char = c;
-        return result;
+        return fail(EncodeResult::Failure::kUnrepresentable, i, c);
       }
+      const auto first = static_cast<quint8>(bytes > 0xFF ? bytes >> 8 : bytes);
+      if (joins(first))
+        return fail(EncodeResult::Failure::kJoinsNext, lead_offset, kRawByteBase + lead);
+      if (bytes > 0xFF) result.bytes.append(static_cast<char>(bytes >> 8));
+      result.bytes.append(static_cast<char>(bytes & 0xFF));
+      lead_offset = raw ? i : -1;
+      lead = static_cast<quint8>(bytes);
       i += length;
     }
     result.ok = true;

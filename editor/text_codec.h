@@ -24,17 +24,29 @@ struct DecodedText {
 };
 
 struct EncodeResult {
+  enum class Failure {
+    kNone,
+    // A character the code page cannot hold (or a private-use character that stands for no
+    // byte the reader produces).
+    kUnrepresentable,
+    // A stand-in for a lone lead byte that would join the byte written after it into one
+    // character on the next reading.
+    kJoinsNext,
+  };
   bool ok = false;
   QByteArray bytes;
-  // When !ok: the first character the code page cannot represent, and its byte offset in
-  // the UTF-8 text.
+  // When !ok: why, the character, and its byte offset in the UTF-8 text.
+  Failure failure = Failure::kNone;
   qint64 bad_offset = -1;
   char32_t bad_char = 0;
 };
 
 // Conversion between a program file's bytes and the editor's text. Bytes that are not
-// valid in the code page become private-use characters U+F700 + byte and are written back
-// as the same byte, so any file survives a load and save unchanged.
+// valid in the code page (all of them 80 or above) become the private-use characters
+// U+F780 to U+F7FF (U+F700 + byte) and are written back as the same byte, so any file
+// survives a load and save unchanged. Encoding refuses whatever would not read back as the
+// same text: a character the code page cannot hold, a stand-in for a byte that the reader
+// would take as a character, a stand-in for a lead byte that would join the next byte.
 class TextCodec {
  public:
   virtual ~TextCodec() = default;
@@ -47,7 +59,9 @@ class TextCodec {
 // page (iconv's "CP932" here, the system code page on Windows), read once on first use.
 const TextCodec& Cp932();
 
-// First private-use character standing for an undecodable byte.
+// The private-use character U+F700 + b stands for the undecodable byte b (80 to FF).
 inline constexpr char32_t kRawByteBase = 0xF700;
+inline constexpr char32_t kFirstRawByte = kRawByteBase + 0x80;
+inline constexpr char32_t kLastRawByte = kRawByteBase + 0xFF;
 
 }  // namespace zel

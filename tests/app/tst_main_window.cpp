@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,9 +26,7 @@ using namespace zel::test;
 
 namespace {
 
-QSettings Store() {
-  return QSettings(QStringLiteral("ZEL_Editor"), QStringLiteral("ZEL_Editor"));
-}
+QSettings Store() { return QSettings(QStringLiteral("ZEL_Editor"), QStringLiteral("ZEL_Editor")); }
 
 void ClearSettings() {
   QSettings store = Store();
@@ -48,8 +46,7 @@ struct Fixture {
   std::unique_ptr<MainWindow> window;
 
   MainWindow& Open() {
-    window = std::make_unique<MainWindow>(
-        MainWindowContext{prompts, dialogs, platform, Cp932()});
+    window = std::make_unique<MainWindow>(MainWindowContext{prompts, dialogs, platform, Cp932()});
     return *window;
   }
   EditorBox& Box() { return window->Editor(); }
@@ -92,10 +89,14 @@ class MainWindowTest : public QObject {
     QVERIFY(!f.Action(QStringLiteral("mnuEditUndo"))->isEnabled());
     QVERIFY(!f.Action(QStringLiteral("元に戻す"))->isEnabled());
     QVERIFY(f.Action(QStringLiteral("mnuEditPaste"))->isEnabled());
-    const QStringList captions = {QStringLiteral("O番号挿入"), QStringLiteral("   チャック   心押し"),
-                                  QStringLiteral("工具登録"),  QStringLiteral("素材側面"),
-                                  QStringLiteral("素材正面"),  QString(),
-                                  QString(),                   QStringLiteral("終了")};
+    const QStringList captions = {QStringLiteral("O番号挿入"),
+                                  QStringLiteral("   チャック   心押し"),
+                                  QStringLiteral("工具登録"),
+                                  QStringLiteral("素材側面"),
+                                  QStringLiteral("素材正面"),
+                                  QString(),
+                                  QString(),
+                                  QStringLiteral("終了")};
     for (int i = 0; i < 8; ++i)
       QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("Command1(%1)").arg(i))->text(),
                captions[i]);
@@ -170,8 +171,10 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("top");
     QTest::addColumn<QPoint>("position");
-    QTest::newRow("numbers") << "1650" << "900" << QPoint(110, 60);
-    QTest::newRow("not numbers count as 0") << "abc" << "" << QPoint(0, 0);
+    QTest::newRow("numbers") << "1650"
+                             << "900" << QPoint(110, 60);
+    QTest::newRow("not numbers count as 0") << "abc"
+                                            << "" << QPoint(0, 0);
   }
   void StoredPositionAndFolder() {
     QFETCH(QString, left);
@@ -230,13 +233,17 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("default_yes");
-    QTest::newRow("new") << "new" << "データが変更されていますが新規にしますか ?" << "ZEL_Editor"
-                         << false;
-    QTest::newRow("open") << "open" << "データが変更されていますが開きますか ?" << "ZEL Editor"
-                          << true;
-    QTest::newRow("exit command") << "exit" << "データが変更されていますが終了しますか ?"
+    QTest::newRow("new") << "new"
+                         << "データが変更されていますが新規にしますか ?"
+                         << "ZEL_Editor" << false;
+    QTest::newRow("open") << "open"
+                          << "データが変更されていますが開きますか ?"
+                          << "ZEL Editor" << true;
+    QTest::newRow("exit command") << "exit"
+                                  << "データが変更されていますが終了しますか ?"
                                   << "ZEL_Editor" << false;
-    QTest::newRow("close box") << "close" << "データが変更されていますが終了しますか ?"
+    QTest::newRow("close box") << "close"
+                               << "データが変更されていますが終了しますか ?"
                                << "ZEL_Editor" << false;
   }
   void DiscardQuestions() {
@@ -310,8 +317,8 @@ class MainWindowTest : public QObject {
     f.prompts.Script({PromptAnswer::kYes});
     f.dialogs.open_answers << path;
     f.Doc().Open();
-    QCOMPARE(f.Text(), QStringLiteral("(外径)\r\nG00\nX1\rZ纊") + QChar(0xF780) +
-                           QStringLiteral("\r\nM02"));
+    QCOMPARE(f.Text(),
+             QStringLiteral("(外径)\r\nG00\nX1\rZ纊") + QChar(0xF780) + QStringLiteral("\r\nM02"));
     QCOMPARE(f.Doc().CurrentFileName(), path);  // case kept on a case-sensitive system
     QCOMPARE(f.NameBox(), path);
     QVERIFY(!f.Doc().Modified());
@@ -377,15 +384,15 @@ class MainWindowTest : public QObject {
     mime.setUrls({QUrl::fromLocalFile(path)});
     for (PromptAnswer answer : {PromptAnswer::kNo, PromptAnswer::kYes}) {
       f.prompts.Script({answer});
-      QDragEnterEvent enter(QPoint(50, 100), Qt::CopyAction, &mime, Qt::LeftButton,
-                            Qt::NoModifier);
+      QDragEnterEvent enter(QPoint(50, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
       QApplication::sendEvent(f.Box().viewport(), &enter);
       QVERIFY(enter.isAccepted());
       QDropEvent drop(QPointF(50, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
       QApplication::sendEvent(f.Box().viewport(), &drop);
     }
     QCOMPARE(f.prompts.requests.size(), 2);
-    QCOMPARE(f.prompts.requests.first().text, QStringLiteral("データが変更されていますが開きますか ?"));
+    QCOMPARE(f.prompts.requests.first().text,
+             QStringLiteral("データが変更されていますが開きますか ?"));
     QCOMPARE(f.Text(), QStringLiteral("N1 G00\r\n"));
     QCOMPARE(f.Doc().CurrentFileName(), path);
     QVERIFY(!f.Doc().Modified());
@@ -431,6 +438,53 @@ class MainWindowTest : public QObject {
     const QString message = f.prompts.requests.last().text;
     QVERIFY2(message.startsWith(QStringLiteral("保存が出来ません。\n3 行目")), qPrintable(message));
     QVERIFY(message.contains(QStringLiteral("😀")));
+  }
+
+  void SaveAsKeepsAnExistingNameAsPicked() {
+    QTemporaryDir dir;
+    const QString lower = dir.filePath(QStringLiteral("a.min"));
+    const QString upper = dir.filePath(QStringLiteral("A.MIN"));
+    WriteBytes(lower, "lower\r\n");
+    WriteBytes(upper, "upper\r\n");
+    Fixture f;
+    f.Open();
+    f.SetText(QStringLiteral("G00\r\n"));
+    f.dialogs.save_answers << lower;
+    f.Doc().SaveAs();
+    QCOMPARE(f.Doc().CurrentFileName(), lower);
+    QCOMPARE(f.NameBox(), lower);
+    QCOMPARE(ReadBytes(lower), QByteArray("G00\r\n"));
+    QCOMPARE(ReadBytes(upper), QByteArray("upper\r\n"));
+  }
+
+  void PastedPrivateUseCharactersAreRefused_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("detail");
+    // clang-format off
+    QTest::newRow("stand-ins for a line break") << QStringLiteral("G01 \uF70D\uF70AX1.")
+                                                << QStringLiteral("2 行目の文字「\uF70D」(U+F70D)");
+    QTest::newRow("lone lead byte before A")    << QStringLiteral("(\uF781A)")
+                                                << QStringLiteral("2 行目の 1 バイト 81 は次の文字とつながって");
+    // clang-format on
+  }
+  void PastedPrivateUseCharactersAreRefused() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, detail);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("A.MIN"));
+    WriteBytes(path, "N1\r\n");
+    Fixture f;
+    f.Open();
+    QVERIFY(f.Doc().OpenNamedFile(path, false));
+    f.Box().SetCaret(4);
+    QGuiApplication::clipboard()->setText(pasted);
+    f.Doc().Paste();
+    f.Doc().Save();
+    QCOMPARE(ReadBytes(path), QByteArray("N1\r\n"));
+    QVERIFY(f.Doc().Modified());
+    const QString message = f.prompts.requests.last().text;
+    QVERIFY2(message.startsWith(QStringLiteral("保存が出来ません。\n") + detail),
+             qPrintable(message));
   }
 
   void FailedWriteKeepsModified() {
@@ -583,10 +637,10 @@ class MainWindowTest : public QObject {
     QTest::addColumn<qint64>("length");
     QTest::addColumn<QString>("result");
     QTest::newRow("empty program") << "" << qint64(0) << qint64(0) << kGraphicSkeleton;
-    QTest::newRow("over a selection") << "N1\r\nXXXX\r\nN2" << qint64(4) << qint64(4)
-                                      << "N1\r\n" + kGraphicSkeleton + "\r\nN2";
-    QTest::newRow("middle of a line") << "G00 X1" << qint64(4) << qint64(0)
-                                      << "G00 " + kGraphicSkeleton + "X1";
+    QTest::newRow("over a selection")
+        << "N1\r\nXXXX\r\nN2" << qint64(4) << qint64(4) << "N1\r\n" + kGraphicSkeleton + "\r\nN2";
+    QTest::newRow("middle of a line")
+        << "G00 X1" << qint64(4) << qint64(0) << "G00 " + kGraphicSkeleton + "X1";
   }
   void Skeleton() {
     QFETCH(QString, text);
@@ -614,9 +668,8 @@ class MainWindowTest : public QObject {
     f.SetText(QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n"));
     f.Box().SetCaret(6);
     auto transfer = [](const QString& block) {
-      return [block](const GeneratorContext& context, QWidget*) {
-        context.sink.InsertBlock(block);
-      };
+      return
+          [block](const GeneratorContext& context, QWidget*) { context.sink.InsertBlock(block); };
     };
     w.RunGenerator(transfer(QStringLiteral("NOEX A=1\r\n")));
     w.RunGenerator(transfer(QStringLiteral("NOEX B=2\r\n")));
@@ -662,8 +715,8 @@ class MainWindowTest : public QObject {
     });
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1(1)")), Qt::LeftButton);
     QVERIFY(seen);
-    const QString block = QStringLiteral(
-        "NOEX VCHKD=50 VCHKL=20\r\nNOEX VCHKX=100 VCHKZ=-150\r\nNOEX VWKR=9999\r\n");
+    const QString block =
+        QStringLiteral("NOEX VCHKD=50 VCHKL=20\r\nNOEX VCHKX=100 VCHKZ=-150\r\nNOEX VWKR=9999\r\n");
     QCOMPARE(f.Text(), QStringLiteral("OZEL\r\n") + block + QStringLiteral("\r\nN000 DRAW\r\n"));
     QCOMPARE(f.Box().SelectionStart(), qint64(6 + block.size()));
     QVERIFY(f.Doc().Modified());

@@ -1,13 +1,49 @@
 // The editor box's character positions and its search and replace over its own buffer.
+#include <Qsci/qscicommandset.h>
+
+#include <QClipboard>
 #include <QtTest>
 
 #include "editor/editor_box.h"
+#include "editor/plain_input.h"
 
 using namespace zel;
 
 namespace {
 
 DecodedText Utf8(const QString& text) { return DecodedText{text.toUtf8(), {}}; }
+
+QString Text(const EditorBox& box) { return QString::fromUtf8(box.Utf8View()); }
+
+// Sends a mouse event with the given modifiers to the box's viewport, as a real pointer does.
+void SendMouse(EditorBox& box, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+  QMouseEvent event(type, at, box.viewport()->mapToGlobal(at), button, buttons, modifiers);
+  QApplication::sendEvent(box.viewport(), &event);
+}
+
+// A shown box of a fixed size with text, so that clicks find their characters.
+void ShowWith(EditorBox& box, const QString& text) {
+  box.resize(400, 200);
+  box.SetDocument(Utf8(text));
+  box.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&box));
+  box.setFocus();
+}
+
+QPoint PointOf(EditorBox& box, qint64 pos) {
+  const long byte = static_cast<long>(box.ByteFromChar(pos));
+  const int x =
+      static_cast<int>(box.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, byte));
+  const int y =
+      static_cast<int>(box.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, byte));
+  return QPoint(x + 1, y + 4);
+}
+
+bool StreamSelection(EditorBox& box) {
+  return box.SendScintilla(QsciScintillaBase::SCI_SELECTIONISRECTANGLE) == 0 &&
+         box.SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS) == 1;
+}
 
 }  // namespace
 
@@ -90,18 +126,27 @@ class EditorBoxTest : public QObject {
     QTest::addColumn<QString>("result");
     QTest::addColumn<qint64>("count");
     QTest::addColumn<qint64>("last_end");
-    QTest::newRow("far apart") << "X1 ... X1 ... X1" << "X1" << "X2" << qint64(0)
-                               << "X2 ... X2 ... X2" << qint64(3) << qint64(16);
-    QTest::newRow("adjacent") << "aaaa" << "aa" << "b" << qint64(0) << "bb" << qint64(2)
-                              << qint64(2);
-    QTest::newRow("empty replacement") << "G01 G01 G00" << "G01 " << "" << qint64(0) << "G00"
-                                       << qint64(2) << qint64(0);
-    QTest::newRow("replacement contains needle") << "ab ab" << "ab" << "abab" << qint64(0)
-                                                 << "abab abab" << qint64(2) << qint64(9);
-    QTest::newRow("from the middle") << "T1 T1 T1" << "T1" << "工具" << qint64(1)
-                                     << "T1 工具 工具" << qint64(2) << qint64(8);
-    QTest::newRow("none") << "G00" << "G01" << "x" << qint64(0) << "G00" << qint64(0)
-                          << qint64(-1);
+    QTest::newRow("far apart") << "X1 ... X1 ... X1"
+                               << "X1"
+                               << "X2" << qint64(0) << "X2 ... X2 ... X2" << qint64(3)
+                               << qint64(16);
+    QTest::newRow("adjacent") << "aaaa"
+                              << "aa"
+                              << "b" << qint64(0) << "bb" << qint64(2) << qint64(2);
+    QTest::newRow("empty replacement") << "G01 G01 G00"
+                                       << "G01 "
+                                       << "" << qint64(0) << "G00" << qint64(2) << qint64(0);
+    QTest::newRow("replacement contains needle")
+        << "ab ab"
+        << "ab"
+        << "abab" << qint64(0) << "abab abab" << qint64(2) << qint64(9);
+    QTest::newRow("from the middle")
+        << "T1 T1 T1"
+        << "T1"
+        << "工具" << qint64(1) << "T1 工具 工具" << qint64(2) << qint64(8);
+    QTest::newRow("none") << "G00"
+                          << "G01"
+                          << "x" << qint64(0) << "G00" << qint64(0) << qint64(-1);
   }
   void ReplaceAll() {
     QFETCH(QString, text);
@@ -121,6 +166,187 @@ class EditorBoxTest : public QObject {
     QCOMPARE(done.last_end, last_end);
     if (count > 0) QCOMPARE(box.SelectionStart(), last_end);
     QVERIFY(count == 0 ? changes == 0 : changes > 0);
+  }
+
+  void OnlyThePlainBoxKeysAreBound() {
+    EditorBox box;
+    QStringList bound;
+    for (QsciCommand* command : box.standardCommands()->commands()) {
+      for (int key : {command->key(), command->alternateKey()})
+        if (key)
+          bound << QKeySequence(key).toString(QKeySequence::PortableText) + QStringLiteral(" ") +
+                       command->description();
+    }
+    bound.sort();
+    // clang-format off
+    QStringList allowed = {
+        "Left Move left one character",             "Shift+Left Extend selection left one character",
+        "Right Move right one character",           "Shift+Right Extend selection right one character",
+        "Up Move up one line",                      "Shift+Up Extend selection up one line",
+        "Down Move down one line",                  "Shift+Down Extend selection down one line",
+        "Ctrl+Left Move left one word",             "Ctrl+Shift+Left Extend selection left one word",
+        "Ctrl+Right Move right one word",           "Ctrl+Shift+Right Extend selection right one word",
+        "Home Move to start of display line",       "Shift+Home Extend selection to start of display line",
+        "End Move to end of display line",          "Shift+End Extend selection to end of display line",
+        "Ctrl+Home Move to start of document",      "Ctrl+Shift+Home Extend selection to start of document",
+        "Ctrl+End Move to end of document",         "Ctrl+Shift+End Extend selection to end of document",
+        "PgUp Move up one page",                    "Shift+PgUp Extend selection up one page",
+        "PgDown Move down one page",                "Shift+PgDown Extend selection down one page",
+        "Del Delete current character",             "Backspace Delete previous character",
+        "Return Insert newline",                    "Shift+Return Insert newline",
+    };
+    // clang-format on
+    allowed.sort();
+    QCOMPARE(bound, allowed);
+    QCOMPARE(int(PlainBoxKeys().size()), allowed.size());
+  }
+
+  void KeysOfAProgrammersEditorChangeNothing_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    const int ctrl = Qt::ControlModifier;
+    const int shift = Qt::ShiftModifier;
+    const int alt = Qt::AltModifier;
+    // clang-format off
+    QTest::newRow("Ctrl+U would lower-case the selection")  << int(Qt::Key_U) << ctrl;
+    QTest::newRow("Ctrl+Shift+U would upper-case it")       << int(Qt::Key_U) << (ctrl | shift);
+    QTest::newRow("Ctrl+D would duplicate it")              << int(Qt::Key_D) << ctrl;
+    QTest::newRow("Ctrl+T would swap two lines")            << int(Qt::Key_T) << ctrl;
+    QTest::newRow("Ctrl+Shift+T would copy a line")         << int(Qt::Key_T) << (ctrl | shift);
+    QTest::newRow("Ctrl+L would cut a line")                << int(Qt::Key_L) << ctrl;
+    QTest::newRow("Ctrl+Shift+L would delete a line")       << int(Qt::Key_L) << (ctrl | shift);
+    QTest::newRow("Ctrl+Z would undo behind the snapshot")  << int(Qt::Key_Z) << ctrl;
+    QTest::newRow("Ctrl+Y would redo")                      << int(Qt::Key_Y) << ctrl;
+    QTest::newRow("Ctrl+Backspace would delete a word")     << int(Qt::Key_Backspace) << ctrl;
+    QTest::newRow("Ctrl+Shift+Del would delete to the end") << int(Qt::Key_Delete) << (ctrl | shift);
+    QTest::newRow("Ctrl+= types no equals sign")            << int(Qt::Key_Equal) << ctrl;
+    QTest::newRow("Alt+Z types no z")                       << int(Qt::Key_Z) << alt;
+    QTest::newRow("Shift+Tab would unindent")               << int(Qt::Key_Backtab) << shift;
+    QTest::newRow("Escape")                                 << int(Qt::Key_Escape) << 0;
+    // clang-format on
+  }
+  void KeysOfAProgrammersEditorChangeNothing() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    EditorBox box;
+    const QString text = QStringLiteral("\tG01 x1.\r\n\tG00 Z2.\r\nM02");
+    box.SetDocument(Utf8(text));
+    box.Select(3, 10);
+    QTest::keyClick(&box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(Text(box), text);
+    QCOMPARE(box.SelectionStart(), qint64(3));
+    QCOMPARE(box.SelectionLength(), qint64(10));
+  }
+
+  void OvertypeAndZoomAreOff() {
+    EditorBox box;
+    box.SetDocument(Utf8(QStringLiteral("X1.")));
+    box.SetCaret(0);
+    QTest::keyClick(&box, Qt::Key_Insert);
+    QTest::keyClicks(&box, "G");
+    QCOMPARE(Text(box), QStringLiteral("GX1."));
+    QTest::keyClick(&box, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&box, Qt::Key_Minus, Qt::ControlModifier);
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box.viewport(), &wheel);
+    QCOMPARE(box.SendScintilla(QsciScintillaBase::SCI_GETZOOM), 0L);
+    QCOMPARE(Text(box), QStringLiteral("GX1."));
+  }
+
+  void TabTypesATabOverTheSelection() {
+    EditorBox box;
+    box.SetDocument(Utf8(QStringLiteral("N1\r\nN2\r\nN3")));
+    box.Select(0, 8);
+    QTest::keyClick(&box, Qt::Key_Tab);
+    QCOMPARE(Text(box), QStringLiteral("\tN3"));
+    QCOMPARE(box.SelectionStart(), qint64(1));
+  }
+
+  void PlainKeysStillWork() {
+    EditorBox box;
+    box.SetDocument(Utf8(QStringLiteral("G01 X1.\r\nM02")));
+    box.SetCaret(0);
+    QTest::keyClick(&box, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(box.SelectedText(), QStringLiteral("G01 "));
+    QTest::keyClick(&box, Qt::Key_Delete);
+    QTest::keyClick(&box, Qt::Key_End);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(&box, "X");
+    QCOMPARE(Text(box), QStringLiteral("X1\r\n\r\nM02X"));
+  }
+
+  void RectangularSelectionIsOff_data() {
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Alt+drag") << int(Qt::AltModifier);
+    QTest::newRow("Ctrl+drag") << int(Qt::ControlModifier);
+    QTest::newRow("Ctrl+Alt+drag") << int(Qt::ControlModifier | Qt::AltModifier);
+  }
+  void RectangularSelectionIsOff() {
+    QFETCH(int, modifiers);
+    const auto mods = Qt::KeyboardModifiers(modifiers);
+    EditorBox box;
+    ShowWith(box, QStringLiteral("ABCD\r\nEFGH\r\nIJKL"));
+    // From between A and B to between K and L.
+    SendMouse(box, QEvent::MouseButtonPress, PointOf(box, 1), Qt::LeftButton, Qt::LeftButton, mods);
+    SendMouse(box, QEvent::MouseMove, PointOf(box, 15), Qt::NoButton, Qt::LeftButton, mods);
+    SendMouse(box, QEvent::MouseButtonRelease, PointOf(box, 15), Qt::LeftButton, Qt::NoButton,
+              mods);
+    QVERIFY(StreamSelection(box));
+    QCOMPARE(box.SelectedText(), QStringLiteral("BCD\r\nEFGH\r\nIJK"));
+    box.ReplaceSelection(QString());
+    QCOMPARE(Text(box), QStringLiteral("AL"));
+  }
+
+  void RectangleKeysAreOff() {
+    EditorBox box;
+    ShowWith(box, QStringLiteral("ABCD\r\nEFGH"));
+    box.SetCaret(1);
+    QTest::keyClick(&box, Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier);
+    QTest::keyClick(&box, Qt::Key_Right, Qt::AltModifier | Qt::ShiftModifier);
+    QVERIFY(StreamSelection(box));
+  }
+
+  void MiddleClickPastesNothing() {
+    EditorBox box;
+    ShowWith(box, QStringLiteral("G01 X1."));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Z9"), QClipboard::Selection);
+    box.SetCaret(0);
+    SendMouse(box, QEvent::MouseButtonPress, PointOf(box, 4), Qt::MiddleButton, Qt::MiddleButton,
+              Qt::NoModifier);
+    SendMouse(box, QEvent::MouseButtonRelease, PointOf(box, 4), Qt::MiddleButton, Qt::NoButton,
+              Qt::NoModifier);
+    QCOMPARE(Text(box), QStringLiteral("G01 X1."));
+    QCOMPARE(box.SelectionStart(), qint64(0));
+  }
+
+  void TypedCharacterTakesTheStandardForm_data() {
+    QTest::addColumn<qint64>("caret");
+    QTest::addColumn<QByteArray>("saved");
+    // The file holds 纊 twice as ED 40; the typed 纊 is written FA 5C wherever it goes.
+    // clang-format off
+    QTest::newRow("between two read in the second form") << qint64(2) << QByteArray("(\xed\x40\xfa\x5c\xed\x40)");
+    QTest::newRow("just after them")                     << qint64(3) << QByteArray("(\xed\x40\xed\x40\xfa\x5c)");
+    QTest::newRow("just before them")                    << qint64(1) << QByteArray("(\xfa\x5c\xed\x40\xed\x40)");
+    // clang-format on
+  }
+  void TypedCharacterTakesTheStandardForm() {
+    QFETCH(qint64, caret);
+    QFETCH(QByteArray, saved);
+    EditorBox box;
+    box.SetDocument(Cp932().Decode(QByteArray("(\xed\x40\xed\x40)")));
+    QCOMPARE(box.Forms().size(), size_t(2));
+    box.SetCaret(caret);
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("纊"));
+    QApplication::sendEvent(&box, &typed);
+    QCOMPARE(Text(box), QStringLiteral("(纊纊纊)"));
+    QCOMPARE(Cp932().Encode(box.Utf8View(), box.Forms()).bytes, saved);
+    // A pasted one likewise.
+    box.SetCaret(caret);
+    box.ReplaceSelection(QStringLiteral("纊"));
+    QCOMPARE(box.Forms().size(), size_t(2));
   }
 
   void ByteFormsFollowEdits() {

@@ -16,22 +16,28 @@ class ProgramFileTest : public QObject {
   void SaveDialogNames_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("case_insensitive");
+    QTest::addColumn<bool>("exists");
     QTest::addColumn<QString>("name");
-    QTest::newRow("prog, Windows") << "D:\\MD1\\prog" << true << "D:\\MD1\\PROG.MIN";
-    QTest::newRow("Prog.Min, Windows") << "D:\\MD1\\Prog.Min" << true << "D:\\MD1\\PROG.MIN";
-    QTest::newRow("test.txt, Windows") << "D:\\MD1\\test.txt" << true << "D:\\MD1\\TEST.TXT.MIN";
-    QTest::newRow("prog, Linux") << "/data/md1/prog" << false << "/data/md1/PROG.MIN";
-    QTest::newRow("Prog.Min, Linux") << "/data/md1/Prog.Min" << false << "/data/md1/PROG.MIN";
-    QTest::newRow("test.txt, Linux") << "/data/md1/test.txt" << false << "/data/md1/TEST.TXT.MIN";
-    QTest::newRow("folders keep their case") << "/home/Ope/Work/a1.min" << false
-                                             << "/home/Ope/Work/A1.MIN";
-    QTest::newRow("cancelled") << "" << false << "";
+    // clang-format off
+    QTest::newRow("prog, Windows")                 << "D:\\MD1\\prog"          << true  << false << "D:\\MD1\\PROG.MIN";
+    QTest::newRow("Prog.Min, Windows")             << "D:\\MD1\\Prog.Min"      << true  << false << "D:\\MD1\\PROG.MIN";
+    QTest::newRow("test.txt, Windows")             << "D:\\MD1\\test.txt"      << true  << false << "D:\\MD1\\TEST.TXT.MIN";
+    QTest::newRow("existing a.min, Windows")       << "D:\\MD1\\a.min"         << true  << true  << "D:\\MD1\\A.MIN";
+    QTest::newRow("prog, Linux")                   << "/data/md1/prog"         << false << false << "/data/md1/PROG.MIN";
+    QTest::newRow("Prog.Min, Linux")               << "/data/md1/Prog.Min"     << false << false << "/data/md1/PROG.MIN";
+    QTest::newRow("test.txt, Linux")               << "/data/md1/test.txt"     << false << false << "/data/md1/TEST.TXT.MIN";
+    QTest::newRow("folders keep their case")       << "/home/Ope/Work/a1.min"  << false << false << "/home/Ope/Work/A1.MIN";
+    QTest::newRow("existing a.min beside A.MIN")   << "/data/md1/a.min"        << false << true  << "/data/md1/a.min";
+    QTest::newRow("existing name without .MIN")    << "/data/md1/notes"        << false << true  << "/data/md1/notes";
+    QTest::newRow("cancelled")                     << ""                       << false << false << "";
+    // clang-format on
   }
   void SaveDialogNames() {
     QFETCH(QString, chosen);
     QFETCH(bool, case_insensitive);
+    QFETCH(bool, exists);
     QFETCH(QString, name);
-    QCOMPARE(NameFromSaveDialog(chosen, case_insensitive), name);
+    QCOMPARE(NameFromSaveDialog(chosen, case_insensitive, exists), name);
   }
 
   void OpenDialogNames() {
@@ -47,7 +53,8 @@ class ProgramFileTest : public QObject {
     QVERIFY(!ReadProgramBytes(dir.path(), &bytes));  // a folder
     QVERIFY(bytes.isEmpty());
     QVERIFY(!ReadProgramBytes(dir.filePath(QStringLiteral("missing.MIN")), &bytes));
-    QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), dir.filePath(QStringLiteral("broken.MIN"))));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")),
+                        dir.filePath(QStringLiteral("broken.MIN"))));
     QVERIFY(!ReadProgramBytes(dir.filePath(QStringLiteral("broken.MIN")), &bytes));
     const QString empty = dir.filePath(QStringLiteral("EMPTY.MIN"));
     QFile file(empty);
@@ -79,7 +86,8 @@ class ProgramFileTest : public QObject {
     QVERIFY(ReadProgramBytes(path, &bytes));
     QCOMPARE(bytes, QByteArray("old\r\n"));
     QVERIFY(!WriteProgramBytes(dir.path(), QByteArray("x")));  // a folder
-    QVERIFY(!WriteProgramBytes(dir.filePath(QStringLiteral("no/such/folder/A.MIN")), QByteArray("x")));
+    QVERIFY(
+        !WriteProgramBytes(dir.filePath(QStringLiteral("no/such/folder/A.MIN")), QByteArray("x")));
   }
 
   void WriteIntoReadOnlyFolder() {

@@ -64,7 +64,8 @@ class TextCodecTest : public QObject {
       mapped.insert(entry.bytes);
       const DecodedText decoded = Cp932().Decode(entry.bytes);
       if (decoded.utf8 != Utf8Of(entry.code))
-        QFAIL(qPrintable(QStringLiteral("decode of %1").arg(QString::fromLatin1(entry.bytes.toHex()))));
+        QFAIL(qPrintable(
+            QStringLiteral("decode of %1").arg(QString::fromLatin1(entry.bytes.toHex()))));
       if (entry.irreversible) {
         // Kept as a byte form, so that the file gets the same bytes back.
         QCOMPARE(decoded.forms.size(), size_t(1));
@@ -88,7 +89,8 @@ class TextCodecTest : public QObject {
         pair.append(static_cast<char>(trail));
         if (mapped.contains(pair)) continue;
         if (RoundTrip(pair) != pair)
-          QFAIL(qPrintable(QStringLiteral("round trip of %1").arg(QString::fromLatin1(pair.toHex()))));
+          QFAIL(qPrintable(
+              QStringLiteral("round trip of %1").arg(QString::fromLatin1(pair.toHex()))));
       }
     }
   }
@@ -97,8 +99,9 @@ class TextCodecTest : public QObject {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("utf8");
     QTest::newRow("undefined single bytes") << QByteArray("\x80\xa0\xfd\xfe\xff", 5)
-                                            << QByteArray("\xef\x9e\x80\xef\x9e\xa0\xef\x9f\xbd"
-                                                          "\xef\x9f\xbe\xef\x9f\xbf");
+                                            << QByteArray(
+                                                   "\xef\x9e\x80\xef\x9e\xa0\xef\x9f\xbd"
+                                                   "\xef\x9f\xbe\xef\x9f\xbf");
     QTest::newRow("trailing lead byte") << QByteArray("A\x82", 2) << QByteArray("A\xef\x9e\x82");
     QTest::newRow("lead byte before a blank")
         << QByteArray("\x82 B", 3) << QByteArray("\xef\x9e\x82 B");
@@ -106,7 +109,8 @@ class TextCodecTest : public QObject {
         << QByteArray("\x88\r\n", 3) << QByteArray("\xef\x9e\x88\r\n");
     QTest::newRow("NUL and control bytes")
         << QByteArray("a\0b\x1a", 4) << QByteArray("a\0b\x1a", 4);
-    QTest::newRow("half-width katakana") << QByteArray("\xb1\xdf") << QByteArray("\xef\xbd\xb1\xef\xbe\x9f");
+    QTest::newRow("half-width katakana")
+        << QByteArray("\xb1\xdf") << QByteArray("\xef\xbd\xb1\xef\xbe\x9f");
     QTest::newRow("backslash and tilde stay ASCII") << QByteArray("\\~") << QByteArray("\\~");
   }
   void BytesThatAreNoCharacters() {
@@ -138,6 +142,79 @@ class TextCodecTest : public QObject {
     edited.replace(at, 3, QByteArray("\xe4\xba\x9c"));  // 亜
     QCOMPARE(Cp932().Encode(edited, text.forms).bytes,
              QByteArray("N001 (\x88\x9f\xfa\x5c)\r\n\x87\x9a\xfa\x5b\x81\xe6\r\n", 20));
+  }
+
+  void PrivateUseCharacters_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");  // empty: refused
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<qint64>("offset");
+    const int none = int(EncodeResult::Failure::kNone);
+    const int bad = int(EncodeResult::Failure::kUnrepresentable);
+    const int joins = int(EncodeResult::Failure::kJoinsNext);
+    // clang-format off
+    QTest::newRow("stand-ins below F780 would write a line end")  << QStringLiteral("G01 \uF70D\uF70AX1.") << QByteArray() << bad << qint64(4);
+    QTest::newRow("stand-in for A would read back as A")          << QStringLiteral("\uF741")             << QByteArray() << bad << qint64(0);
+    QTest::newRow("stand-in for B1 would read back as katakana")  << QStringLiteral("N\uF7B1")            << QByteArray() << bad << qint64(1);
+    QTest::newRow("other private use")                             << QStringLiteral("(\uF8F0)")           << QByteArray() << bad << qint64(1);
+    QTest::newRow("lone lead 81 would swallow the A after it")    << QStringLiteral("(\uF781A)")          << QByteArray() << joins << qint64(1);
+    QTest::newRow("lone lead before katakana")                    << QStringLiteral("\uF781ﾋ")            << QByteArray() << joins << qint64(0);
+    QTest::newRow("two lone leads make one character")            << QStringLiteral("\uF781\uF781")       << QByteArray() << joins << qint64(0);
+    QTest::newRow("lone lead before a kanji")                     << QStringLiteral("X\uF789亜")          << QByteArray() << joins << qint64(1);
+    QTest::newRow("lone lead before a blank stays alone")         << QStringLiteral("\uF781 A")           << QByteArray("\x81 A") << none << qint64(-1);
+    QTest::newRow("lone lead before a line end stays alone")      << QStringLiteral("\uF788\r\n")         << QByteArray("\x88\r\n") << none << qint64(-1);
+    QTest::newRow("lone lead at the end")                         << QStringLiteral("A\uF782")            << QByteArray("A\x82") << none << qint64(-1);
+    QTest::newRow("undefined byte 80 before A")                   << QStringLiteral("\uF780A")            << QByteArray("\x80" "A") << none << qint64(-1);
+    QTest::newRow("undefined bytes FD to FF")                     << QStringLiteral("\uF7FD\uF7FE\uF7FF") << QByteArray("\xfd\xfe\xff") << none << qint64(-1);
+    QTest::newRow("user-defined character of the code page")      << QStringLiteral("(\uE000)")           << QByteArray("(\xf0\x40)") << none << qint64(-1);
+    // clang-format on
+  }
+  void PrivateUseCharacters() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, failure);
+    QFETCH(qint64, offset);
+    const EncodeResult result = Cp932().Encode(text.toUtf8(), {});
+    QCOMPARE(int(result.failure), failure);
+    QCOMPARE(result.ok, failure == int(EncodeResult::Failure::kNone));
+    if (result.ok) {
+      QCOMPARE(result.bytes, bytes);
+      QCOMPARE(QString::fromUtf8(Cp932().Decode(result.bytes).utf8), text);
+    } else {
+      QCOMPARE(result.bad_offset, offset);
+    }
+  }
+
+  void SavedTextReadsBackTheSame() {
+    // Random texts of characters that sit side by side in programs, raw-byte stand-ins of
+    // every kind included: whatever is written must read back as the same text.
+    QList<char32_t> pool = {'G',   '0',   '1',  ' ',    'X',    '.',     '(',   ')',
+                            '\r',  '\n',  '\t', 0,      U'亜',  U'纊',   U'ｱ',  U'ﾟ',
+                            U'＼', U'〜', U'①', 0xE000, 0xE757, 0x1F600, 0xF8FF};
+    for (char32_t c = kRawByteBase; c <= kLastRawByte; c += 7) pool << c;
+    for (char32_t c : {0xF781u, 0xF79Fu, 0xF7E0u, 0xF7FCu, 0xF780u, 0xF7A0u}) pool << c;
+    QRandomGenerator random(8);
+    int written = 0;
+    int refused = 0;
+    for (int round = 0; round < 20000; ++round) {
+      const int length = random.bounded(1, 9);
+      std::u32string text;
+      for (int k = 0; k < length; ++k) text += pool[random.bounded(int(pool.size()))];
+      const QByteArray utf8 = QString::fromUcs4(text.data(), qsizetype(text.size())).toUtf8();
+      const EncodeResult result = Cp932().Encode(utf8, {});
+      if (!result.ok) {
+        ++refused;
+        continue;
+      }
+      ++written;
+      if (Cp932().Decode(result.bytes).utf8 != utf8)
+        QFAIL(qPrintable(
+            QStringLiteral("%1 reads back as %2")
+                .arg(QString::fromLatin1(utf8.toHex(' ')),
+                     QString::fromLatin1(Cp932().Decode(result.bytes).utf8.toHex(' ')))));
+    }
+    QVERIFY(written > 2000);
+    QVERIFY(refused > 2000);
   }
 
   void UnrepresentableCharacterIsReported_data() {
