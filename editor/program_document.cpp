@@ -53,8 +53,9 @@ void ProgramDocument::New() {
 void ProgramDocument::Open() {
   if (modified_ && !prompts_.AskYesNo(window_, kOpenQuestion, kOpenQuestionTitle, true)) return;
   const QString previous_name = current_file_name_;
-  current_file_name_ = NameFromOpenDialog(dialogs_.GetOpenPath(window_, open_path_),
-                                          platform_.CaseInsensitiveFileSystem());
+  current_file_name_ = NameFromOpenDialog(
+      NativePath(dialogs_.GetOpenPath(window_, open_path_), platform_.BackslashPaths()),
+      platform_.CaseInsensitiveFileSystem());
   if (current_file_name_.isEmpty()) return;
   if (!ReadProgramFile(current_file_name_)) {
     // The document stays exactly as it was, its name included.
@@ -67,7 +68,8 @@ void ProgramDocument::Open() {
 bool ProgramDocument::OpenNamedFile(const QString& path, bool ask) {
   if (ask && modified_ && !prompts_.AskYesNo(window_, kOpenQuestion, kOpenQuestionTitle, true))
     return false;
-  const QString name = NameFromOpenDialog(path, platform_.CaseInsensitiveFileSystem());
+  const QString name = NameFromOpenDialog(NativePath(path, platform_.BackslashPaths()),
+                                          platform_.CaseInsensitiveFileSystem());
   if (!ReadProgramFile(name)) return false;
   current_file_name_ = name;
   FinishOpen();
@@ -90,7 +92,8 @@ void ProgramDocument::Save() {
 }
 
 void ProgramDocument::SaveAs() {
-  const QString chosen = dialogs_.GetSavePath(window_, open_path_);
+  const QString chosen =
+      NativePath(dialogs_.GetSavePath(window_, open_path_), platform_.BackslashPaths());
   const QFileInfo chosen_file(chosen);
   current_file_name_ =
       NameFromSaveDialog(chosen, platform_.CaseInsensitiveFileSystem(),

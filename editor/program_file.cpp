@@ -4,13 +4,85 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace zel {
+namespace {
+
+constexpr qint64 kReadChunk = qint64(1) << 20;
+
+// Opens path for reading when it is a regular file of at most kMaxProgramFileBytes; size
+// gets its length. A FIFO would wait for a writer and a device may never end, so neither is
+// opened for reading at all.
+bool OpenRegularFile(const QString& path, QFile* file, qint64* size) {
+#ifdef Q_OS_UNIX
+  // Without O_NONBLOCK the open itself would hang on a FIFO.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+      status.st_size > kMaxProgramFileBytes) {
+    ::close(fd);
+    return false;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  *size = status.st_size;
+  return file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+#else
+  const QFileInfo info(path);
+  if (!info.isFile() || info.size() > kMaxProgramFileBytes) return false;
+  *size = info.size();
+  file->setFileName(path);
+  return file->open(QIODevice::ReadOnly);
+#endif
+}
+
+// Writes bytes over the file itself, for where no temporary file can be made beside it.
+// The old bytes are overwritten from the start and the file is cut to length afterwards,
+// so that a full disk cannot stop the write while it covers old bytes.
+bool WriteInPlace(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size() || !file.flush() || !file.resize(bytes.size()))
+    return false;
+  file.close();
+  return file.error() == QFileDevice::NoError;
+}
+
+// Whether the temporary file beside path can have its name: the file's name and seven
+// characters more ("." and six random ones), within the 255 a folder entry may have.
+bool TemporaryNameFits(const QString& path) {
+  constexpr qsizetype kTemporarySuffix = 7;
+  constexpr qsizetype kMaxNameLength = 255;
+  const QString name = QFileInfo(path).fileName();
+#ifdef Q_OS_WIN
+  const qsizetype length = name.size();  // UTF-16 units
+#else
+  const qsizetype length = QFile::encodeName(name).size();  // bytes
+#endif
+  return length + kTemporarySuffix <= kMaxNameLength;
+}
+
+}  // namespace
 
 bool ReadProgramBytes(const QString& path, QByteArray* bytes) {
   bytes->clear();
-  QFile file(path);
-  if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) return false;
-  QByteArray data = file.readAll();
+  QFile file;
+  qint64 size = 0;
+  if (!OpenRegularFile(path, &file, &size)) return false;
+  QByteArray data;
+  data.reserve(size);
+  // In chunks and with a ceiling: a file may grow while it is read, or report no size.
+  for (;;) {
+    const QByteArray chunk = file.read(kReadChunk);
+    if (chunk.isEmpty()) break;
+    data += chunk;
+    if (data.size() > kMaxProgramFileBytes) return false;
+  }
   if (file.error() != QFileDevice::NoError) return false;
   *bytes = std::move(data);
   return true;
@@ -24,13 +96,25 @@ bool WriteProgramBytes(const QString& path, const QByteArray& bytes) {
   constexpr QFile::Permissions kAnyWrite =
       QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
   if (info.exists() && (!info.isWritable() || !(info.permissions() & kAnyWrite))) return false;
+  if (!TemporaryNameFits(path)) return WriteInPlace(path, bytes);
+  // The temporary file takes over the permissions of the file it replaces.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!file.open(QIODevice::WriteOnly)) {
+    // No temporary file beside it: a folder the user may not write into, or a name too long
+    // for the temporary file's longer one. The file itself may still be writable.
+    return WriteInPlace(path, bytes);
+  }
   if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return false;
   }
   return file.commit();
+}
+
+QString NativePath(const QString& path, bool backslashes) {
+  if (!backslashes) return path;
+  QString native = path;
+  return native.replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
 QString NameFromOpenDialog(const QString& chosen, bool case_insensitive_fs) {

@@ -5,14 +5,25 @@
 
 namespace zel {
 
-// Reads a whole program file as bytes. False when the file cannot be opened or read (no
-// permission, a folder, a broken link); bytes is then empty.
+// The largest program file that is read (1 GiB).
+inline constexpr qint64 kMaxProgramFileBytes = qint64(1) << 30;
+
+// Reads a whole program file as bytes. Only a regular file of at most kMaxProgramFileBytes
+// is read. False when the file cannot be opened or read (no permission, a folder, a broken
+// link, a FIFO, a device, a socket, a larger file); bytes is then empty.
 bool ReadProgramBytes(const QString& path, QByteArray* bytes);
 
-// Writes bytes as the whole content of the file, atomically: the bytes go into a temporary
-// file in the same folder, which then replaces the file. On failure the old file is left as
-// it was. A file the user may not write (read-only) is refused.
+// Writes bytes as the whole content of the file, atomically where it can: the bytes go into
+// a temporary file in the same folder, which then replaces the file with the old file's
+// permissions; on failure the old file is left as it was. Where no temporary file can be
+// made (a folder the user may not write into, a name of nearly the longest length), the
+// file itself is overwritten. A file the user may not write (read-only) is refused.
 bool WriteProgramBytes(const QString& path, const QByteArray& bytes);
+
+// A path as the machine writes it: with backslashes on Windows (Qt hands paths out with "/"
+// everywhere), unchanged elsewhere. Every path that enters the document (file dialog,
+// command line, drop) goes through here, so the name box and the messages show it natively.
+QString NativePath(const QString& path, bool backslashes);
 
 // The document name made of the path chosen in the open dialog. Where the file system
 // ignores case the path is upper-cased, as the control's own tools name their programs;

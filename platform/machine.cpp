@@ -20,6 +20,21 @@ int RealPlatform::ScreenHeight() const {
   return screen ? screen->geometry().height() : 0;
 }
 
+QList<QRect> RealPlatform::ScreenAreas() const {
+  QList<QRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens())
+    areas.append(screen->availableGeometry());
+  return areas;
+}
+
+bool RealPlatform::BackslashPaths() const {
+#ifdef Q_OS_WIN
+  return true;
+#else
+  return false;
+#endif
+}
+
 bool RealPlatform::CaseInsensitiveFileSystem() const {
 #ifdef Q_OS_WIN
   return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 
 namespace zel {
@@ -14,6 +16,10 @@ class Platform {
   virtual int ScreenHeight() const = 0;
   // True where the file system ignores the case of names (Windows).
   virtual bool CaseInsensitiveFileSystem() const = 0;
+  // True where paths are written with "\" between folders (Windows).
+  virtual bool BackslashPaths() const = 0;
+  // The part of each screen that windows may take (without task bars), in pixels.
+  virtual QList<QRect> ScreenAreas() const = 0;
 };
 
 class RealPlatform : public Platform {
@@ -21,6 +27,8 @@ class RealPlatform : public Platform {
   bool ControlMarkerPresent() const override;
   int ScreenHeight() const override;
   bool CaseInsensitiveFileSystem() const override;
+  bool BackslashPaths() const override;
+  QList<QRect> ScreenAreas() const override;
 };
 
 inline const QString kControlMarkerFile = QStringLiteral("C:\\OSP-P\\OSPMNGCD.CNC");

@@ -3,6 +3,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "editor/program_file.h"
@@ -38,6 +42,26 @@ class ProgramFileTest : public QObject {
     QFETCH(bool, exists);
     QFETCH(QString, name);
     QCOMPARE(NameFromSaveDialog(chosen, case_insensitive, exists), name);
+  }
+
+  void NativePaths_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("backslashes");
+    QTest::addColumn<QString>("native");
+    // clang-format off
+    QTest::newRow("Qt's path on Windows")      << "D:/MD1/PROG.MIN"          << true  << "D:\\MD1\\PROG.MIN";
+    QTest::newRow("already native on Windows") << "D:\\MD1\\PROG.MIN"        << true  << "D:\\MD1\\PROG.MIN";
+    QTest::newRow("network share on Windows")  << "//server/md1/A.MIN"       << true  << "\\\\server\\md1\\A.MIN";
+    QTest::newRow("Linux path stays")          << "/data/md1/PROG.MIN"       << false << "/data/md1/PROG.MIN";
+    QTest::newRow("backslash in a Linux name") << "/data/a\\b.MIN"           << false << "/data/a\\b.MIN";
+    QTest::newRow("cancelled")                 << ""                         << true  << "";
+    // clang-format on
+  }
+  void NativePaths() {
+    QFETCH(QString, path);
+    QFETCH(bool, backslashes);
+    QFETCH(QString, native);
+    QCOMPARE(NativePath(path, backslashes), native);
   }
 
   void OpenDialogNames() {
@@ -90,17 +114,117 @@ class ProgramFileTest : public QObject {
         !WriteProgramBytes(dir.filePath(QStringLiteral("no/such/folder/A.MIN")), QByteArray("x")));
   }
 
-  void WriteIntoReadOnlyFolder() {
-    if (geteuid() == 0) QSKIP("the superuser may write into any folder");
+  void OnlyRegularFilesAreRead_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a FIFO would wait for a writer") << "fifo";
+    QTest::newRow("/dev/zero would never end") << "zero";
+    QTest::newRow("/dev/null is a device") << "null";
+    QTest::newRow("a socket") << "socket";
+    QTest::newRow("a file over 1 GiB") << "large";
+    QTest::newRow("a link to a FIFO") << "link to fifo";
+  }
+  void OnlyRegularFilesAreRead() {
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("SPECIAL.MIN"));
+    int socket_fd = -1;
+    if (kind == QStringLiteral("fifo") || kind == QStringLiteral("link to fifo")) {
+      QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+      if (kind == QStringLiteral("link to fifo")) {
+        const QString link = dir.filePath(QStringLiteral("LINK.MIN"));
+        QVERIFY(QFile::link(path, link));
+        path = link;
+      }
+    } else if (kind == QStringLiteral("zero") || kind == QStringLiteral("null")) {
+      path = QStringLiteral("/dev/") + kind;
+    } else if (kind == QStringLiteral("socket")) {
+      socket_fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+      sockaddr_un address{};
+      address.sun_family = AF_UNIX;
+      const QByteArray name = QFile::encodeName(path);
+      QVERIFY(name.size() < qsizetype(sizeof address.sun_path));
+      std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+      QCOMPARE(::bind(socket_fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    } else {
+      QFile large(path);
+      QVERIFY(large.open(QIODevice::WriteOnly));
+      QVERIFY(large.resize(kMaxProgramFileBytes + 1));  // sparse: takes no room
+    }
+    QByteArray bytes("left over");
+    QVERIFY(!ReadProgramBytes(path, &bytes));
+    QVERIFY(bytes.isEmpty());
+    if (socket_fd >= 0) ::close(socket_fd);
+  }
+
+  void WriteKeepsPermissions() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("A.MIN"));
     QVERIFY(WriteProgramBytes(path, QByteArray("old")));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    QVERIFY(!WriteProgramBytes(path, QByteArray("new")));
+    const QFile::Permissions shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                      QFile::WriteGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(path, shared));
+    QVERIFY(WriteProgramBytes(path, QByteArray("new")));
+    QCOMPARE(QFile::permissions(path) & ~QFile::Permissions(0x0F00), shared);
+  }
+
+  void WriteLongestNames() {
+    // No temporary file with a longer name fits beside a name of 249 to 255 bytes: the file
+    // is written in place, new or old, and keeps its permissions.
+    QTemporaryDir dir;
+    for (int length : {249, 255}) {
+      const QString path =
+          dir.filePath(QString(length - 4, QLatin1Char('P')) + QStringLiteral(".MIN"));
+      QVERIFY(WriteProgramBytes(path, QByteArray("a much longer old content\r\n")));
+      QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+      QVERIFY(WriteProgramBytes(path, QByteArray("G00\r\nM02")));
+      QByteArray bytes;
+      QVERIFY(ReadProgramBytes(path, &bytes));
+      QCOMPARE(bytes, QByteArray("G00\r\nM02"));
+      QCOMPARE(QFile::permissions(path) & ~QFile::Permissions(0x0F00),
+               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+  }
+
+  void WriteIntoReadOnlyFolder() {
+    // A writable file in a folder the user may not write into is written in place. The
+    // superuser may write into any folder, so as superuser an ordinary user (nobody) does
+    // the write in a child process.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("A.MIN"));
+    QVERIFY(WriteProgramBytes(path, QByteArray("a longer old text")));
+    const bool superuser = geteuid() == 0;
+    const QFile::Permissions read_only_folder = QFile::ReadOwner | QFile::ExeOwner |
+                                                QFile::ReadGroup | QFile::ExeGroup |
+                                                QFile::ReadOther | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(dir.path(), read_only_folder));
+    const QString new_path = dir.filePath(QStringLiteral("NEW.MIN"));
+    auto write_both = [&] {
+      // The old file is written; a new file cannot be made there.
+      return WriteProgramBytes(path, QByteArray("new")) && !WriteProgramBytes(new_path, "x");
+    };
+    bool written = false;
+    if (superuser) {
+      constexpr uid_t kNobody = 65534;
+      QCOMPARE(::chown(QFile::encodeName(path).constData(), kNobody, kNobody), 0);
+      const pid_t child = ::fork();
+      if (child == 0)
+        ::_exit(::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && write_both() ? 0 : 1);
+      int status = 0;
+      QCOMPARE(::waitpid(child, &status, 0), child);
+      written = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    } else {
+      written = write_both();
+    }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(written);
     QByteArray bytes;
     QVERIFY(ReadProgramBytes(path, &bytes));
-    QCOMPARE(bytes, QByteArray("old"));
+    QCOMPARE(bytes, QByteArray("new"));
+    QCOMPARE(QFile::permissions(path) & ~QFile::Permissions(0x0F00),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    QVERIFY(!QFile::exists(new_path));
   }
 };
 

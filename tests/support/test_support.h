@@ -48,10 +48,14 @@ class FakePlatform : public Platform {
   bool ControlMarkerPresent() const override { return control; }
   int ScreenHeight() const override { return screen_height; }
   bool CaseInsensitiveFileSystem() const override { return case_insensitive; }
+  bool BackslashPaths() const override { return backslash_paths; }
+  QList<QRect> ScreenAreas() const override { return screens; }
 
   bool control = false;
   int screen_height = 1024;
   bool case_insensitive = false;
+  bool backslash_paths = false;
+  QList<QRect> screens = {QRect(0, 0, 1280, 1024)};
 };
 
 // Keeps the blocks a dialog hands over.
