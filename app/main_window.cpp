@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,6 +9,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -35,11 +38,11 @@
 namespace zel {
 namespace {
 
+// The outer size of the window, frame and title bar included.
 constexpr int kWindowWidth = 14400;
 constexpr int kWindowHeight = 9900;
-// The client area that remains of the window's outer size below its title and menu bars.
-constexpr int kClientWidth = 14400;
-constexpr int kClientHeight = 9150;
+// Height of a title bar before the window system has told its real frame.
+constexpr int kTitleBarPixels = 30;
 constexpr int kEditorTop = 600;
 constexpr int kEditorHeight = 7650;
 constexpr int kButtonHeight = 855;
@@ -127,6 +130,21 @@ void FollowEnabled(QAction* command, Control* control) {
   QObject::connect(command, &QAction::enabledChanged, control, &Control::setEnabled);
 }
 
+// Runs a function on the events of one object; for the few events the window watches on
+// itself and its children.
+class EventHook : public QObject {
+ public:
+  using Function = std::function<bool(QEvent*)>;
+  EventHook(QObject* watched, Function function)
+      : QObject(watched), function_(std::move(function)) {
+    watched->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override { return function_(event); }
+
+ private:
+  Function function_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
@@ -148,9 +166,17 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
   text2_->setFont(ProgramFont(12));
   text2_->setReadOnly(true);
   text2_->setFocusPolicy(Qt::ClickFocus);
+  // The name box is painted in the menu colour of the system.
   QPalette name_palette = text2_->palette();
-  name_palette.setColor(QPalette::Base, name_palette.color(QPalette::Window));
+  name_palette.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
   text2_->setPalette(name_palette);
+  // Once clicked, a line box would take Ctrl+A and Ctrl+C for itself; the menu's shortcuts
+  // win everywhere in the window.
+  new EventHook(text2_, [](QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    event->ignore();
+    return true;
+  });
 
   document_ = new ProgramDocument(*text1_, context_.codec, context_.prompts, context_.dialogs,
                                   context_.platform, this);
@@ -174,8 +200,18 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
   control_present_ = context_.platform.ControlMarkerPresent();
   text2_->clear();
   settings_ = ReadWindowSettings();
+  // The outer size counts the frame, which the window system tells only once the window is
+  // shown (and may tell again as it moves it); the controls follow the client area.
+  new EventHook(this, [this](QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Move) FitOuterSize();
+    return false;
+  });
+  new EventHook(client_, [this](QEvent* event) {
+    if (event->type() == QEvent::Resize) LayOut();
+    return false;
+  });
+  FitOuterSize();
   PlaceWindow();
-  LayOut();
   SetUndoEnabled(false);
   SetPasteEnabled(true);
   document_->SetOpenPath(settings_.open_path);
@@ -193,14 +229,33 @@ void MainWindow::PlaceWindow() {
     left = 0;
     top = context_.platform.ScreenHeight() * kTwipsPerPixel - kWindowHeight + 30;
     settings_.open_path = kControlProgramFolder;
+    move(TwipsToPixels(left), TwipsToPixels(top));
+    return;
   }
-  move(TwipsToPixels(left), TwipsToPixels(top));
+  // A stored position that would leave the title bar off every screen (another monitor
+  // once, a value edited by hand) is moved onto the nearest screen.
+  const QRect frame(StoredPositionPixels(left), StoredPositionPixels(top),
+                    TwipsToPixels(kWindowWidth), TwipsToPixels(kWindowHeight));
+  const int margin_top = geometry().top() - frameGeometry().top();
+  move(PositionOnScreens(frame, margin_top > 0 ? margin_top : kTitleBarPixels,
+                         context_.platform.ScreenAreas()));
+}
+
+void MainWindow::FitOuterSize() {
+  const QSize frame_extra = frameGeometry().size() - geometry().size();
+  const QSize inner =
+      QSize(TwipsToPixels(kWindowWidth), TwipsToPixels(kWindowHeight)) - frame_extra;
+  if (minimumSize() == inner && maximumSize() == inner) return;
+  setFixedSize(inner);
+  // Lay the client area out now, also while the window is still hidden.
+  if (layout()) layout()->activate();
+  LayOut();
 }
 
 void MainWindow::LayOut() {
-  const int menu_height = menuBar()->sizeHint().height();
-  setFixedSize(TwipsToPixels(kClientWidth), menu_height + TwipsToPixels(kClientHeight));
-  const double client_width = kClientWidth;
+  // Whatever the frame, the title and the menu bar leave of the outer size.
+  const double client_width = client_->width() * double(kTwipsPerPixel);
+  const double client_height = client_->height() * double(kTwipsPerPixel);
 
   toolbar_->setGeometry(0, 2, TwipsToPixels(5040), TwipsToPixels(480));
   text2_->setGeometry(TwipsToPixels(5040), TwipsToPixels(200), TwipsToPixels(8895), TwipsToPixels(320));
@@ -210,9 +265,14 @@ void MainWindow::LayOut() {
   line1->setGeometry(0, TwipsToPixels(510), TwipsToPixels(client_width), 1);
   line2->setGeometry(0, TwipsToPixels(510) + 1, TwipsToPixels(client_width), 1);
 
-  text1_->setGeometry(TwipsToPixels(50), TwipsToPixels(kEditorTop), TwipsToPixels(client_width - 100), TwipsToPixels(kEditorHeight));
+  // The editor box keeps its height unless a tall frame leaves too little room for the
+  // button strip under it.
+  const double editor_height =
+      std::clamp(client_height - kEditorTop - 30 - kButtonHeight, 1500.0, double(kEditorHeight));
+  text1_->setGeometry(TwipsToPixels(50), TwipsToPixels(kEditorTop),
+                      TwipsToPixels(client_width - 100), TwipsToPixels(editor_height));
   for (int i = 0; i < 8; ++i) {
-    const double top = kEditorTop + kEditorHeight + 30;
+    const double top = kEditorTop + editor_height + 30;
     const double left = (client_width - 50) / 8 * i + 50;
     const double width = (client_width - 160) / 8;
     buttons_[i]->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(kButtonHeight));
@@ -354,8 +414,9 @@ void MainWindow::SetPasteEnabled(bool enabled) {
 void MainWindow::Command1_Click(int index) {
   QAction* command = strip_commands_[index];
   if (command) command->trigger();
-  // Exit leaves the focus alone; every other button gives it back to the editor box.
-  if (command != Command(QStringLiteral("mnuFileExit"))) text1_->setFocus();
+  // Every button gives the focus back to the editor box, Exit too when it was answered No
+  // (after Yes the window is gone).
+  if (isVisible()) text1_->setFocus();
 }
 
 void MainWindow::tbToolBar_ButtonClick(const QString& key) {

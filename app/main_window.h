@@ -80,6 +80,8 @@ class MainWindow : public QMainWindow {
   void BuildToolbar();
   void BuildButtonStrip();
   void LayOut();
+  // Fixes the size so that the outer size, frame included, is 14400 × 9900 twips.
+  void FitOuterSize();
   void PlaceWindow();
   void SetUndoEnabled(bool enabled);
   void SetPasteEnabled(bool enabled);

@@ -2,7 +2,11 @@
 
 #include <QSettings>
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/app_title.h"
+#include "platform/twips.h"
 
 namespace zel {
 namespace {
@@ -13,17 +17,28 @@ const QString kMainLeft = QStringLiteral("MainLeft");
 const QString kMainTop = QStringLiteral("MainTop");
 const QString kOpenPathName = QStringLiteral("OpenPathName");
 
-// The program only ever stores numbers here; anything else counts as 0.
+// The program only ever stores numbers here; anything else counts as 0, and so do "nan"
+// and "inf", which no window position can be.
 double NumberOf(const QVariant& value) {
   bool ok = false;
   const double number = value.toString().trimmed().toDouble(&ok);
-  return ok ? number : 0;
+  return ok && std::isfinite(number) ? number : 0;
+}
+
+constexpr double kStoredLimit = 1e7;  // twips; far beyond any screen
+constexpr int kGripPixels = 100;
+
+// Squared distance between two rectangles (0 where they overlap).
+qint64 DistanceSquared(const QRect& a, const QRect& b) {
+  const qint64 dx =
+      std::max({qint64(b.left()) - a.right(), qint64(a.left()) - b.right(), qint64(0)});
+  const qint64 dy =
+      std::max({qint64(b.top()) - a.bottom(), qint64(a.top()) - b.bottom(), qint64(0)});
+  return dx * dx + dy * dy;
 }
 
 // Decimal text of a single-precision number, as the positions have always been stored.
-QString SingleText(double value) {
-  return QString::number(static_cast<float>(value), 'g', 7);
-}
+QString SingleText(double value) { return QString::number(static_cast<float>(value), 'g', 7); }
 
 }  // namespace
 
@@ -35,6 +50,29 @@ WindowSettings ReadWindowSettings() {
   settings.top = NumberOf(store.value(kMainTop, QStringLiteral("0")));
   settings.open_path = store.value(kOpenPathName, settings.open_path).toString();
   return settings;
+}
+
+int StoredPositionPixels(double twips) {
+  return TwipsToPixels(std::clamp(twips, -kStoredLimit, kStoredLimit));
+}
+
+QPoint PositionOnScreens(const QRect& frame, int title_height, const QList<QRect>& screens) {
+  if (screens.isEmpty()) return frame.topLeft();
+  const QRect title(frame.left(), frame.top(), frame.width(), std::max(title_height, 1));
+  const int grip = std::min(kGripPixels, frame.width());
+  for (const QRect& screen : screens) {
+    const QRect shown = screen.intersected(title);
+    if (shown.height() == title.height() && shown.width() >= grip) return frame.topLeft();
+  }
+  const QRect& nearest =
+      *std::min_element(screens.begin(), screens.end(), [&title](const QRect& a, const QRect& b) {
+        return DistanceSquared(a, title) < DistanceSquared(b, title);
+      });
+  const int x = std::clamp(frame.left(), nearest.left(),
+                           std::max(nearest.left(), nearest.right() + 1 - frame.width()));
+  const int y = std::clamp(frame.top(), nearest.top(),
+                           std::max(nearest.top(), nearest.bottom() + 1 - frame.height()));
+  return QPoint(x, y);
 }
 
 void WriteWindowSettings(const WindowSettings& settings, bool position) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 
 namespace zel {
@@ -12,8 +14,19 @@ struct WindowSettings {
   QString open_path = QStringLiteral("C:\\");
 };
 
+// Reads the settings; a stored position that is not a finite number counts as 0.
 WindowSettings ReadWindowSettings();
 // Writes "OpenPathName" and, unless position is false, "MainLeft" and "MainTop".
 void WriteWindowSettings(const WindowSettings& settings, bool position);
+
+// A stored position in twips as pixels. Values beyond any screen are cut to ±10,000,000
+// twips first, so that the conversion stays within the range of an int.
+int StoredPositionPixels(double twips);
+
+// Where a window with the outer rectangle frame (pixels) may stand: where it is, when its
+// title bar (the top title_height pixels) shows on one of the screens with its full height
+// and at least 100 pixels of its width, so that the user can take hold of it; otherwise
+// moved onto the nearest screen, as far inside it as the window's size allows.
+QPoint PositionOnScreens(const QRect& frame, int title_height, const QList<QRect>& screens);
 
 }  // namespace zel

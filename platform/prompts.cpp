@@ -4,8 +4,7 @@
 
 namespace zel {
 
-void Prompts::Message(QWidget* parent, const QString& text, const QString& title,
-                      PromptIcon icon) {
+void Prompts::Message(QWidget* parent, const QString& text, const QString& title, PromptIcon icon) {
   Show(parent, PromptRequest{text, title, icon, PromptButtons::kOk, PromptAnswer::kOk});
 }
 
@@ -19,12 +18,22 @@ bool Prompts::AskYesNo(QWidget* parent, const QString& text, const QString& titl
 PromptAnswer QtPrompts::Show(QWidget* parent, const PromptRequest& request) {
   QMessageBox box(parent);
   box.setWindowTitle(request.title);
+  // The text may hold what the user typed (a search text, a path): never read it as HTML.
+  box.setTextFormat(Qt::PlainText);
   box.setText(request.text);
   switch (request.icon) {
-    case PromptIcon::kNone: box.setIcon(QMessageBox::NoIcon); break;
-    case PromptIcon::kWarning: box.setIcon(QMessageBox::Warning); break;
-    case PromptIcon::kInformation: box.setIcon(QMessageBox::Information); break;
-    case PromptIcon::kCritical: box.setIcon(QMessageBox::Critical); break;
+    case PromptIcon::kNone:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case PromptIcon::kWarning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case PromptIcon::kInformation:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case PromptIcon::kCritical:
+      box.setIcon(QMessageBox::Critical);
+      break;
   }
   if (request.buttons == PromptButtons::kYesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "app/about_dialog.h"
 #include "app/main_window.h"
 #include "editor/editor_box.h"
@@ -171,10 +173,18 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("top");
     QTest::addColumn<QPoint>("position");
-    QTest::newRow("numbers") << "1650"
-                             << "900" << QPoint(110, 60);
-    QTest::newRow("not numbers count as 0") << "abc"
-                                            << "" << QPoint(0, 0);
+    // The screen is 1280 × 1024 pixels; the window 960 × 660 pixels, frame included.
+    // clang-format off
+    QTest::newRow("numbers")                       << "1650"  << "900"   << QPoint(110, 60);
+    QTest::newRow("not numbers count as 0")        << "abc"   << ""      << QPoint(0, 0);
+    QTest::newRow("nan and inf count as 0")        << "nan"   << "inf"   << QPoint(0, 0);
+    QTest::newRow("-inf counts as 0")              << "-inf"  << "1650"  << QPoint(0, 110);
+    QTest::newRow("30000 is off the screen")       << "30000" << "0"     << QPoint(320, 0);
+    QTest::newRow("1e30 is off every screen")      << "1e30"  << "1e30"  << QPoint(320, 364);
+    QTest::newRow("far up and left")               << "-1e30" << "-4500" << QPoint(0, 0);
+    QTest::newRow("title bar just above the top")  << "1500"  << "-15"   << QPoint(100, 0);
+    QTest::newRow("hanging off the left, 100 px showing") << "-12900" << "300" << QPoint(-860, 20);
+    // clang-format on
   }
   void StoredPositionAndFolder() {
     QFETCH(QString, left);
@@ -193,6 +203,57 @@ class MainWindowTest : public QObject {
     f.dialogs.open_answers << QString();
     f.Doc().Open();
     QCOMPARE(f.dialogs.open_folders, QStringList{QStringLiteral("/work/progs/")});
+    // What is written back is where the window stood.
+    QVERIFY(w.close());
+    QCOMPARE(Setting("MainLeft"), QString::number(position.x() * 15));
+    QCOMPARE(Setting("MainTop"), QString::number(position.y() * 15));
+  }
+
+  void PositionOnScreens_data() {
+    QTest::addColumn<QPoint>("stored");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QPoint>("placed");
+    const QList<QRect> one = {QRect(0, 0, 1280, 1024)};
+    const QList<QRect> two = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)};
+    const QList<QRect> small = {QRect(0, 0, 800, 600)};
+    // clang-format off
+    QTest::newRow("on the screen stays")             << QPoint(110, 60)    << one   << QPoint(110, 60);
+    QTest::newRow("right of the screen")             << QPoint(2000, 0)    << one   << QPoint(320, 0);
+    QTest::newRow("below the screen")                << QPoint(100, 1100)  << one   << QPoint(100, 364);
+    QTest::newRow("bottom half off stays")           << QPoint(100, 900)   << one   << QPoint(100, 900);
+    QTest::newRow("title bar below the bottom edge") << QPoint(100, 1000)  << one   << QPoint(100, 364);
+    QTest::newRow("100 px of title bar showing")     << QPoint(-860, 100)  << one   << QPoint(-860, 100);
+    QTest::newRow("99 px of title bar showing")      << QPoint(-861, 100)  << one   << QPoint(0, 100);
+    QTest::newRow("on the second screen stays")      << QPoint(1500, 100)  << two   << QPoint(1500, 100);
+    QTest::newRow("below the taller second screen")  << QPoint(1400, 1100) << two   << QPoint(1400, 420);
+    QTest::newRow("far right goes to the second")    << QPoint(9000, 50)   << two   << QPoint(2240, 50);
+    QTest::newRow("window taller than the screen")   << QPoint(0, 700)     << small << QPoint(0, 0);
+    QTest::newRow("no screens known")                << QPoint(5000, 5000) << QList<QRect>() << QPoint(5000, 5000);
+    // clang-format on
+  }
+  void PositionOnScreens() {
+    QFETCH(QPoint, stored);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QPoint, placed);
+    QCOMPARE(zel::PositionOnScreens(QRect(stored, QSize(960, 660)), 30, screens), placed);
+  }
+
+  void StoredPositionPixelsStayInRange() {
+    QCOMPARE(StoredPositionPixels(1650), 110);
+    QCOMPARE(StoredPositionPixels(1e30), 666667);
+    QCOMPARE(StoredPositionPixels(-1e30), -666667);
+  }
+
+  void OuterSizeCountsTheFrame() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.frameGeometry().size(), QSize(960, 660));
+    // Every control stands inside the client area.
+    for (QWidget* child : w.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      QVERIFY2(w.centralWidget()->rect().contains(child->geometry()),
+               qPrintable(child->objectName()));
   }
 
   void StartOnTheControl() {
@@ -208,6 +269,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.pos(), QPoint(0, qRound((768 * 15 - 9900 + 30) / 15.0)));
     QCOMPARE(w.OpenPath(), QStringLiteral("D:\\MD1\\"));
     w.show();
+    // The frame's lower edge stands 30 twips (2 pixels) below the screen's.
+    QCOMPARE(w.frameGeometry().bottom() + 1, 768 + 2);
     w.close();
     QCOMPARE(Setting("OpenPathName"), QStringLiteral("D:\\MD1\\"));
   }
@@ -885,6 +948,76 @@ class MainWindowTest : public QObject {
     // The main window still takes input while the preview is open.
     QVERIFY(w.isEnabled());
     window->close();
+  }
+
+  void NameBoxLeavesMenuKeysToTheMenu() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    f.SetText(QStringLiteral("G00 X1"));
+    auto* name_box = w.findChild<QLineEdit*>(QStringLiteral("Text2"));
+    QTest::mouseClick(name_box, Qt::LeftButton);
+    QVERIFY(name_box->hasFocus());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(name_box, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("G00 X1"));
+    QCOMPARE(f.Box().SelectionLength(), qint64(6));
+  }
+
+  void NameBoxHasTheMenuColour() {
+    const QPalette saved = QApplication::palette("QMenu");
+    QPalette menu = saved;
+    menu.setColor(QPalette::Window, QColor(0x12, 0x34, 0x56));
+    QApplication::setPalette(menu, "QMenu");
+    Fixture f;
+    MainWindow& w = f.Open();
+    QApplication::setPalette(saved, "QMenu");
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("Text2"))->palette().color(QPalette::Base),
+             QColor(0x12, 0x34, 0x56));
+  }
+
+  void ExitButtonAnsweredNoReturnsFocus() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    f.SetText(QStringLiteral("G00"));
+    f.prompts.Script({PromptAnswer::kNo});
+    auto* exit = w.findChild<QPushButton*>(QStringLiteral("Command1(7)"));
+    exit->setFocus();
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QCOMPARE(f.prompts.requests.size(), 1);
+    QVERIFY(w.isVisible());
+    QVERIFY(f.Box().hasFocus());
+  }
+
+  void OpenOfAFifoChangesNothing() {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("PIPE.MIN"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    Fixture f;
+    f.Open();
+    f.SetText(QStringLiteral("G00"));
+    f.prompts.Script({PromptAnswer::kYes});
+    f.dialogs.open_answers << fifo;
+    f.Doc().Open();
+    QCOMPARE(f.prompts.requests.last().text, fifo + QStringLiteral(" ファイルが開けません."));
+    QCOMPARE(f.Text(), QStringLiteral("G00"));
+    QVERIFY(f.Doc().Modified());
+  }
+
+  void WindowsPathsShowBackslashes() {
+    Fixture f;
+    f.platform.backslash_paths = true;
+    f.platform.case_insensitive = true;
+    f.Open();
+    f.dialogs.open_answers << QStringLiteral("D:/md1/prog.min");
+    f.Doc().Open();
+    QCOMPARE(f.prompts.requests.last().text,
+             QStringLiteral("D:\\MD1\\PROG.MIN ファイルが開けません."));
   }
 
   void VersionWindow() {
