@@ -19,10 +19,26 @@ void PutOnClipboard(const QString& text) {
 // Text from other programs may end its lines with "\n" or "\r" alone; the control expects
 // "\r\n", so pasted lines get it.
 QString WithProgramLineEnds(const QString& text) {
-  if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) return text;
+  // Most pasted text already has "\r\n" throughout (it came from this editor): then it is
+  // handed on as it is, without a copy.
+  const auto first_lone = [&text]() -> qsizetype {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const QChar c = text[i];
+      if (c == QLatin1Char('\n')) return i;
+      if (c == QLatin1Char('\r')) {
+        if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+          ++i;
+        else
+          return i;
+      }
+    }
+    return -1;
+  }();
+  if (first_lone < 0) return text;
   QString out;
   out.reserve(text.size() + text.size() / 16);
-  for (qsizetype i = 0; i < text.size(); ++i) {
+  out.append(QStringView(text).first(first_lone));
+  for (qsizetype i = first_lone; i < text.size(); ++i) {
     const QChar c = text[i];
     if (c == QLatin1Char('\r')) {
       out += QStringLiteral("\r\n");

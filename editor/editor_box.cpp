@@ -3,7 +3,9 @@
 #include "editor/plain_input.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QUrl>
 
 #include <algorithm>
@@ -17,6 +19,19 @@ namespace {
 // with the text as the user edits around it.
 constexpr int kFormIndicator = 8;
 constexpr unsigned long kUtf32Index = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF32;
+
+// A change of at least this many bytes goes to Scintilla with its change notifications
+// switched off: each notification of such a change copies the changed text twice (once
+// as UTF-16 for assistive tools), which doubles the memory a large paste or load needs.
+// The box then does the census and sends the change signal itself, once.
+constexpr qint64 kQuietChangeBytes = 64 * 1024;
+
+// Line ranges up to this many lines are counted line by line through Scintilla's line
+// index (each line read no further than the box is wide); longer ones in one pass.
+constexpr long kLineByLineCensus = 64;
+
+constexpr int kInsertOrDelete =
+    QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT;
 
 // Index of the first occurrence of pattern in text at or after from, or -1. The C library's
 // memmem is the fastest here; elsewhere a Boyer-Moore-Horspool search.
@@ -57,12 +72,17 @@ EditorBox::EditorBox(QWidget* parent) : QsciScintilla(parent) {
   setUtf8(true);
   setEolMode(EolWindows);
   setEolVisibility(false);
-  setWrapMode(WrapWord);
+  // An empty text has no line wider than the box: see WideLines.
+  setWrapMode(WrapNone);
   for (int margin = 0; margin < 5; ++margin) setMarginWidth(margin, 0);
   setAutoIndent(false);
   setBraceMatching(NoBraceMatch);
   setCaretLineVisible(false);
   SendScintilla(SCI_SETHSCROLLBAR, 0UL);
+  // When a text too large to wrap shows its wide lines with a scroll bar, the bar reaches as
+  // far as the widest line shown so far.
+  SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
+  SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
   SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
   SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, kUtf32Index);
   SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kFormIndicator),
@@ -72,13 +92,15 @@ EditorBox::EditorBox(QWidget* parent) : QsciScintilla(parent) {
   // own commands (with their undo snapshot and clipboard rules).
   MakePlainTextBox(this);
   connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &EditorBox::OnModified);
+  connect(this, &QsciScintillaBase::SCN_ZOOM, this, &EditorBox::RecountIfWidthChanged);
+  RecountIfWidthChanged();
 }
 
-void EditorBox::OnModified(int position, int type, const char*, int length) {
+void EditorBox::ClearFormsOver(qint64 position, qint64 length) {
   // Scintilla widens an indicator over text inserted inside or just after it, so a typed
   // or pasted character would take the byte form of its neighbour. Only characters read
   // from the file keep theirs; MarkForms sets them again after a whole new text.
-  if (!(type & SC_MOD_INSERTTEXT) || length <= 0) return;
+  if (length <= 0) return;
   const auto from = static_cast<unsigned long>(position);
   if (SendScintilla(SCI_INDICATORVALUEAT, static_cast<unsigned long>(kFormIndicator),
                     static_cast<long>(position)) == 0 &&
@@ -152,8 +174,30 @@ void EditorBox::SetCaret(qint64 pos) {
 }
 
 qint64 EditorBox::ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8) {
+  if ((to - from) + utf8.size() < kQuietChangeBytes) {
+    // Scintilla's notifications keep the census (OnModified).
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    return from + utf8.size();
+  }
+  if (from == 0 && to == ByteLength())
+    census_ = LineCensus{};
+  else
+    census_ -= CensusAround(from, to);
+  // Room for the new text and some typing after it. Scintilla would otherwise size its
+  // buffer to the text exactly, and the first keystroke after a load or a large paste
+  // would copy the whole buffer into a larger one.
+  const qint64 new_length = ByteLength() - (to - from) + utf8.size();
+  SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(new_length + new_length / 8 + 4096));
+  const long mask = SendScintilla(SCI_GETMODEVENTMASK);
+  SendScintilla(SCI_SETMODEVENTMASK, 0UL);
   SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
   SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+  SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+  ClearFormsOver(from, utf8.size());
+  census_ += CensusAround(from, from + utf8.size());
+  ApplyWideLineLayout();
+  emit textChanged();
   return from + utf8.size();
 }
 
@@ -256,14 +300,97 @@ void EditorBox::MarkForms(const std::vector<ByteForm>& forms) {
 }
 
 void EditorBox::SetAllBytes(const QByteArray& utf8, const std::vector<ByteForm>& forms) {
-  // With wrapping on, Scintilla lays out every line of inserted text at once (seconds for a
-  // large program); with wrapping switched on afterwards it wraps what is shown first and
-  // the rest as it goes.
-  const WrapMode wrap = wrapMode();
-  if (wrap != WrapNone) setWrapMode(WrapNone);
   ReplaceBytes(0, ByteLength(), utf8);
   MarkForms(forms);
-  if (wrap != WrapNone) setWrapMode(wrap);
+}
+
+void EditorBox::OnModified(int position, int type, const char*, int length) {
+  if (type & SC_MOD_BEFOREINSERT) {
+    census_ -= CensusAround(position, position);
+  } else if (type & SC_MOD_BEFOREDELETE) {
+    census_ -= CensusAround(position, static_cast<qint64>(position) + length);
+  } else if (type & kInsertOrDelete) {
+    const qint64 end =
+        (type & SC_MOD_INSERTTEXT) ? static_cast<qint64>(position) + length : position;
+    census_ += CensusAround(position, end);
+    if (type & SC_MOD_INSERTTEXT) ClearFormsOver(position, length);
+    ApplyWideLineLayout();
+  }
+}
+
+LineCensus EditorBox::CensusAround(qint64 from, qint64 to) const {
+  const long first = SendScintilla(SCI_LINEFROMPOSITION,
+                                   static_cast<unsigned long>(std::max<qint64>(from - 1, 0)));
+  const long last = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(to));
+  if (last - first < kLineByLineCensus) {
+    LineCensus census;
+    // Every character counts at least one column: the first columns + 1 bytes of a line
+    // tell whether it is wider. They are copied out, so that Scintilla's gap stays where
+    // the user types.
+    QByteArray head(fit_columns_ + 2, Qt::Uninitialized);
+    for (long line = first; line <= last; ++line) {
+      const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+      const long end =
+          std::min<long>(SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line)),
+                         start + fit_columns_ + 1);
+      SendScintilla(SCI_GETTEXTRANGE, start, end, head.data());
+      census += CensusOfLine(QByteArrayView(head.constData(), end - start), fit_columns_);
+    }
+    return census;
+  }
+  const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(first));
+  const long end = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(last));
+  return CensusOfText(Utf8View().sliced(start, end - start), fit_columns_);
+}
+
+int EditorBox::FitColumns() const {
+  // Scintilla wraps a line at the width of its text area: the viewport less the margins.
+  // The vertical scroll bar is taken as shown, so that its coming does not make a line cut.
+  int width = viewport()->width();
+  if (!verticalScrollBar()->isVisible()) width -= verticalScrollBar()->sizeHint().width();
+  width -= static_cast<int>(SendScintilla(SCI_GETMARGINLEFT) + SendScintilla(SCI_GETMARGINRIGHT));
+  for (int margin = 0; margin < 5; ++margin)
+    width -=
+        static_cast<int>(SendScintilla(SCI_GETMARGINWIDTHN, static_cast<unsigned long>(margin)));
+  // A line fits when its width stays below the text area's.
+  return std::max(0, static_cast<int>((width - 1) / ColumnPixels()));
+}
+
+qreal EditorBox::ColumnPixels() const {
+  // The widest half-width character of the text's font, at the present zoom.
+  QFont font = this->font();
+  font.setPointSizeF(std::max(2.0, font.pointSizeF() + SendScintilla(SCI_GETZOOM)));
+  const QFontMetricsF metrics(font, viewport());
+  qreal column = 1;
+  for (char16_t c = 0x20; c < 0x7F; ++c)
+    column = std::max(column, metrics.horizontalAdvance(QChar(c)));
+  return column;
+}
+
+void EditorBox::RecountIfWidthChanged() {
+  const int columns = FitColumns();
+  if (columns == fit_columns_) return;
+  fit_columns_ = columns;
+  census_ = CensusOfText(Utf8View(), fit_columns_);
+  ApplyWideLineLayout();
+}
+
+void EditorBox::ApplyWideLineLayout() {
+  WideLines layout = WideLines::kNone;
+  if (census_.wide > 0) {
+    // A little room either side of the budget, so that typing at its edge does not switch
+    // the layout back and forth.
+    const qint64 bytes = ByteLength();
+    const bool scrolled = wide_layout_ == WideLines::kScrolled
+                              ? bytes > kWrapBudgetBytes
+                              : bytes > kWrapBudgetBytes + kWrapBudgetBytes / 4;
+    layout = scrolled ? WideLines::kScrolled : WideLines::kWrapped;
+  }
+  if (layout == wide_layout_) return;
+  wide_layout_ = layout;
+  setWrapMode(layout == WideLines::kWrapped ? WrapWord : WrapNone);
+  SendScintilla(SCI_SETHSCROLLBAR, layout == WideLines::kScrolled ? 1UL : 0UL);
+  if (layout != WideLines::kScrolled) SendScintilla(SCI_SETXOFFSET, 0UL);
 }
 
 void EditorBox::SetDocument(const DecodedText& document) {
@@ -272,6 +399,16 @@ void EditorBox::SetDocument(const DecodedText& document) {
 }
 
 DecodedText EditorBox::Document() const { return DecodedText{Utf8View().toByteArray(), Forms()}; }
+
+void EditorBox::resizeEvent(QResizeEvent* event) {
+  QsciScintilla::resizeEvent(event);
+  RecountIfWidthChanged();
+}
+
+void EditorBox::changeEvent(QEvent* event) {
+  QsciScintilla::changeEvent(event);
+  if (event->type() == QEvent::FontChange) RecountIfWidthChanged();
+}
 
 void EditorBox::contextMenuEvent(QContextMenuEvent* event) {
   setFocus(Qt::MouseFocusReason);

@@ -3,6 +3,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include "editor/block_sink.h"
+#include "editor/line_columns.h"
 #include "editor/text_codec.h"
 #include "search/search_target.h"
 
@@ -22,6 +23,16 @@ QString LocalFileOf(const QMimeData* mime);
 // Scintilla's own undo history is off (the program keeps its one-step snapshot), and the box
 // keeps only the keys and clicks of a plain text box (editor/plain_input.h), so that the
 // main window's menu shortcuts reach their commands.
+//
+// Wrapping. Scintilla wraps by laying out every line of the text, which takes seconds on a
+// large program, and a jump far down waits for all of it. Yet a line narrower than the box
+// looks the same wrapped or not, and the lines of an NC program are far narrower than the
+// box. So the box keeps a count of the lines that could be wider than it (from their bytes,
+// see line_columns.h) and only wraps when there is one:
+//   - no line is wider: wrapping is off; the text looks exactly as wrapped;
+//   - some line is wider and the whole text wraps fast: Scintilla wraps at the box's width;
+//   - some line is wider and the text is too large to wrap fast: no wrapping, and a
+//     horizontal scroll bar, until the wide lines are gone again.
 class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   Q_OBJECT
 
@@ -59,6 +70,22 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   // One-based line number of a byte position.
   int LineOfByte(qint64 byte) const;
 
+  // How the box shows lines wider than itself.
+  enum class WideLines {
+    kNone,      // there are none: wrapping is off and nothing is cut off
+    kWrapped,   // they wrap at the box's width
+    kScrolled,  // the text is too large to wrap fast: a horizontal scroll bar shows them
+  };
+  WideLines WideLineLayout() const { return wide_layout_; }
+  // The number of lines that may be wider than the box.
+  qint64 WideLineCount() const { return census_.wide; }
+  // The columns that fit the box's width, and the width of one column in pixels.
+  int FitColumnCount() const { return fit_columns_; }
+  qreal ColumnPixels() const;
+  // Texts larger than this (in bytes) are not wrapped: a wrap pass over them would hold the
+  // window longer than a user notices.
+  static constexpr qint64 kWrapBudgetBytes = 256 * 1024;
+
  signals:
   // A local file was dropped on the box.
   void FileDropped(const QString& path);
@@ -67,6 +94,8 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -77,8 +106,23 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   qint64 ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8);
   void SetAllBytes(const QByteArray& utf8, const std::vector<ByteForm>& forms);
   void MarkForms(const std::vector<ByteForm>& forms);
-  // Inserted text takes no byte form.
+
+  // Keeps the census of wide lines up to date through Scintilla's change notifications;
+  // inserted text takes no byte form.
   void OnModified(int position, int type, const char* text, int length);
+  void ClearFormsOver(qint64 position, qint64 length);
+  // The census of the lines from the one holding byte `from` - 1 to the one holding `to`:
+  // every line whose content a change between from and to can touch.
+  LineCensus CensusAround(qint64 from, qint64 to) const;
+  // The columns of the widest character that fit the box's text area.
+  int FitColumns() const;
+  // Counts again when the box's width or font changed.
+  void RecountIfWidthChanged();
+  void ApplyWideLineLayout();
+
+  LineCensus census_;
+  int fit_columns_ = 0;
+  WideLines wide_layout_ = WideLines::kNone;
 };
 
 }  // namespace zel

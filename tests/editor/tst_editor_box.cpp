@@ -5,7 +5,9 @@
 #include <QtTest>
 
 #include "editor/editor_box.h"
+#include "editor/line_columns.h"
 #include "editor/plain_input.h"
+#include "platform/fonts.h"
 
 using namespace zel;
 
@@ -43,6 +45,19 @@ QPoint PointOf(EditorBox& box, qint64 pos) {
 bool StreamSelection(EditorBox& box) {
   return box.SendScintilla(QsciScintillaBase::SCI_SELECTIONISRECTANGLE) == 0 &&
          box.SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS) == 1;
+}
+
+// A box as the main window has it: the program font, 40 columns or so wide.
+void Prepare(EditorBox& box) {
+  box.setFont(ProgramFont(12));
+  box.resize(420, 300);
+  box.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&box));
+}
+
+// The census counted afresh over the whole text.
+qint64 WideLinesCounted(const EditorBox& box) {
+  return CensusOfText(box.Utf8View(), box.FitColumnCount()).wide;
 }
 
 }  // namespace
@@ -368,6 +383,133 @@ class EditorBoxTest : public QObject {
     // Replacing the character itself drops its form.
     box.ReplaceAll(QStringLiteral("纊"), QStringLiteral("x"), 0);
     QVERIFY(box.Forms().empty());
+  }
+
+  void ColumnBoundIsNeverBelowTheDrawnWidth_data() {
+    QTest::addColumn<QString>("text");
+    // clang-format off
+    QTest::newRow("digits and letters")   << "N0001 G01 X100.5 Z-20.0 F0.2 WMWMWM";
+    QTest::newRow("japanese comment")     << "(外径荒加工 工具摩耗補正 確認)";
+    QTest::newRow("full-width letters")   << "ＭＳ ゴシック ＡＢＣ";
+    QTest::newRow("half-width katakana")  << "ｶﾞｲｹｲ ｱﾗｶｺｳ";
+    QTest::newRow("greek and cyrillic")   << "αβγ ЖЩЮ ±×÷";
+    QTest::newRow("raw byte stand-ins")   << QString(4, QChar(0xF781));
+    // clang-format on
+  }
+  void ColumnBoundIsNeverBelowTheDrawnWidth() {
+    QFETCH(QString, text);
+    EditorBox box;
+    Prepare(box);
+    box.SetDocument(Utf8(text));
+    // Where the box says the line fits, Scintilla's own layout agrees.
+    const qint64 bytes = text.toUtf8().size();
+    const long drawn = box.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL,
+                                         static_cast<long>(bytes)) -
+                       box.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, 0L);
+    const int columns = ColumnBound(text.toUtf8(), 1000);
+    QVERIFY2(box.ColumnPixels() * columns >= drawn,
+             qPrintable(QStringLiteral("%1 columns of %2 px, drawn %3 px")
+                            .arg(columns)
+                            .arg(box.ColumnPixels())
+                            .arg(drawn)));
+  }
+
+  void WideLinesFollowEdits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("insert");
+    const QString wide(60, QLatin1Char('X'));
+    const QString text = "N1\r\n" + wide + "\r\nN3\r\n" + wide + "\rN5\nN6";
+    // clang-format off
+    QTest::newRow("type into a narrow line")         << text << 1  << 0  << "G01";
+    QTest::newRow("make a narrow line wide")         << text << 2  << 0  << wide;
+    QTest::newRow("split a wide line")               << text << 30 << 0  << "\r\n";
+    QTest::newRow("join two lines into a wide one")  << text << 2  << 2  << "";
+    QTest::newRow("delete a wide line whole")        << text << 4  << 62 << "";
+    QTest::newRow("insert lf after a lone cr")       << text << 132 << 0 << "\n";
+    QTest::newRow("insert between cr and lf")        << text << 3  << 0  << "ABC";
+    QTest::newRow("delete the cr of a crlf")         << text << 2  << 1  << "";
+    QTest::newRow("delete across every line")        << text << 1  << 130 << "";
+    QTest::newRow("insert many wide lines")          << text << 0  << 0  << QString(80, QLatin1Char('\n')).replace("\n", wide + "\n");
+    QTest::newRow("replace all by one quiet change") << text << 0  << int(text.size()) << QString(70000, QLatin1Char('Y'));
+    // clang-format on
+  }
+  void WideLinesFollowEdits() {
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, insert);
+    EditorBox box;
+    Prepare(box);
+    QVERIFY(box.FitColumnCount() > 10);
+    QVERIFY(box.FitColumnCount() < 60);
+    box.SetDocument(Utf8(text));
+    QCOMPARE(box.WideLineCount(), WideLinesCounted(box));
+    box.ReplaceRange(start, length, insert);
+    QCOMPARE(box.WideLineCount(), WideLinesCounted(box));
+    // The same after keystrokes around the change.
+    box.SetCaret(start);
+    QTest::keyClicks(&box, "AB");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    QCOMPARE(box.WideLineCount(), WideLinesCounted(box));
+  }
+
+  void WideLinesChooseTheLayout_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("one_wide");
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<int>("wrap");
+    QTest::addColumn<bool>("scroll_bar");
+    const int none = int(EditorBox::WideLines::kNone);
+    const int wrapped = int(EditorBox::WideLines::kWrapped);
+    const int scrolled = int(EditorBox::WideLines::kScrolled);
+    // clang-format off
+    QTest::newRow("small, all narrow: nothing to wrap") << 100    << false << none     << int(QsciScintilla::WrapNone) << false;
+    QTest::newRow("large, all narrow: nothing to wrap") << 100000 << false << none     << int(QsciScintilla::WrapNone) << false;
+    QTest::newRow("small with a wide line: wrapped")    << 100    << true  << wrapped  << int(QsciScintilla::WrapWord) << false;
+    QTest::newRow("large with a wide line: scrolled")   << 100000 << true  << scrolled << int(QsciScintilla::WrapNone) << true;
+    // clang-format on
+  }
+  void WideLinesChooseTheLayout() {
+    QFETCH(int, lines);
+    QFETCH(bool, one_wide);
+    QFETCH(int, layout);
+    QFETCH(int, wrap);
+    QFETCH(bool, scroll_bar);
+    EditorBox box;
+    Prepare(box);
+    QByteArray text;
+    for (int i = 0; i < lines; ++i) text += "N" + QByteArray::number(i) + " G01 X10\r\n";
+    const qsizetype middle = text.size() / 2;
+    if (one_wide) text.insert(middle, QByteArray(100, 'W'));
+    box.SetDocument(DecodedText{text, {}});
+    QCOMPARE(int(box.WideLineLayout()), layout);
+    QCOMPARE(int(box.wrapMode()), wrap);
+    QCOMPARE(box.SendScintilla(QsciScintillaBase::SCI_GETHSCROLLBAR) != 0, scroll_bar);
+    // Taking the wide line out brings back the plain layout.
+    if (one_wide) {
+      box.ReplaceRange(middle, 100, QString());
+      QCOMPARE(box.WideLineLayout(), EditorBox::WideLines::kNone);
+      QCOMPARE(box.wrapMode(), QsciScintilla::WrapNone);
+      QCOMPARE(box.SendScintilla(QsciScintillaBase::SCI_GETHSCROLLBAR), 0L);
+    }
+  }
+
+  void LargeChangeSignalsOnceAndKeepsTheText() {
+    EditorBox box;
+    QSignalSpy changed(&box, &QsciScintilla::textChanged);
+    const QByteArray text = QByteArray(100000, 'N') + "\r\n外径";
+    box.SetDocument(DecodedText{text, {}});
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(box.Utf8View().toByteArray(), text);
+    QCOMPARE(box.Length(), qint64(100000 + 4));
+    box.ReplaceRange(0, 100000, QString());
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(box.Utf8View().toByteArray(), QByteArray("\r\n外径"));
   }
 };
 
