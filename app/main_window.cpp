@@ -200,6 +200,7 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
   control_present_ = context_.platform.ControlMarkerPresent();
   text2_->clear();
   settings_ = ReadWindowSettings();
+  text1_->SetSyntaxColour(settings_.syntax_colour);
   // The outer size counts the frame, which the window system tells only once the window is
   // shown (and may tell again as it moves it); the controls follow the client area.
   new EventHook(this, [this](QEvent* event) {

@@ -16,6 +16,7 @@ const QString kSection = QStringLiteral("Settings");
 const QString kMainLeft = QStringLiteral("MainLeft");
 const QString kMainTop = QStringLiteral("MainTop");
 const QString kOpenPathName = QStringLiteral("OpenPathName");
+const QString kSyntaxColour = QStringLiteral("SyntaxColour");
 
 // The program only ever stores numbers here; anything else counts as 0, and so do "nan"
 // and "inf", which no window position can be.
@@ -49,6 +50,8 @@ WindowSettings ReadWindowSettings() {
   settings.left = NumberOf(store.value(kMainLeft, QStringLiteral("0")));
   settings.top = NumberOf(store.value(kMainTop, QStringLiteral("0")));
   settings.open_path = store.value(kOpenPathName, settings.open_path).toString();
+  settings.syntax_colour =
+      store.value(kSyntaxColour).toString().trimmed() != QStringLiteral("0");
   return settings;
 }
 

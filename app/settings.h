@@ -12,6 +12,8 @@ struct WindowSettings {
   double left = 0;
   double top = 0;
   QString open_path = QStringLiteral("C:\\");
+  // "SyntaxColour": "0" switches the colouring of the program text off; read only.
+  bool syntax_colour = true;
 };
 
 // Reads the settings; a stored position that is not a finite number counts as 0.

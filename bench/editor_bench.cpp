@@ -2,8 +2,11 @@
 // with the peak memory of the row:
 //   open, Ctrl+End right after opening, keystrokes at the start, the middle and the end,
 //   save, select all + copy, undo, paste of a large clipboard through the Paste command,
-//   and a file on one line (open, a keystroke in that line, undo).
-//   editor_bench [megabytes] [paste-megabytes] [one-line-megabytes]   (default 20 60 5)
+//   and a file on one line (open, a keystroke in that line, undo);
+// then the colouring of the program words off against on, in the same run: open of a large
+// and a very large program, keystrokes, scrolling a page.
+//   editor_bench [megabytes] [paste-megabytes] [one-line-megabytes] [very-large-megabytes]
+//   (default 20 60 5 100)
 // Each row shows wall and processor time. A row that misses its target is marked "MISS";
 // the exit code stays 0 (figures, not tests).
 #include <QApplication>
@@ -111,12 +114,14 @@ class Bench {
     step();
     Settle(window_);
     const double ms = Ms(t);
-    Print(what, ms, CpuMs() - cpu, target_ms, rss, memory_target_mb);
+    last_cpu_ms_ = CpuMs() - cpu;
+    Print(what, ms, last_cpu_ms_, target_ms, rss, memory_target_mb);
     return ms;
   }
 
   // Times `count` keystrokes, each painted before the next; prints the mean and the slowest.
-  void Keystrokes(const QString& what, double target_ms, QWidget& box, int count) {
+  void Keystrokes(const QString& what, double target_ms, QWidget& box, int count,
+                  Qt::Key key = Qt::Key_A) {
     ResetPeak();
     const long rss = StatusKilobytes("VmRSS:");
     double total = 0, total_cpu = 0, slowest = 0, slowest_cpu = 0;
@@ -124,7 +129,7 @@ class Bench {
       QElapsedTimer t;
       t.start();
       const double cpu = CpuMs();
-      QTest::keyClick(&box, Qt::Key_A);
+      QTest::keyClick(&box, key);
       Settle(window_);
       const double ms = Ms(t);
       const double cpu_ms = CpuMs() - cpu;
@@ -156,6 +161,10 @@ class Bench {
   }
 
   QWidget& window_;
+
+ public:
+  // Processor time of the last row.
+  double last_cpu_ms_ = 0;
 };
 
 }  // namespace
@@ -167,6 +176,7 @@ int main(int argc, char** argv) {
   const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 20;
   const qint64 paste_megabytes = argc > 2 ? QByteArray(argv[2]).toLongLong() : 60;
   const qint64 line_megabytes = argc > 3 ? QByteArray(argv[3]).toLongLong() : 5;
+  const qint64 huge_megabytes = argc > 4 ? QByteArray(argv[4]).toLongLong() : 100;
   SilentPrompts prompts;
   NoDialogs dialogs;
   zel::RealPlatform platform;
@@ -191,6 +201,8 @@ int main(int argc, char** argv) {
   zel::EditorBox& box = window.Editor();
   box.setFocus();
   Bench bench(window);
+  // The program runs with the colouring on unless the setting says otherwise.
+  box.SetSyntaxColour(true);
   const QString mb = QString::number(megabytes) + QStringLiteral(" MB");
 
   // A jump to the end right after opening, before anything could be done in the background.
@@ -235,5 +247,55 @@ int main(int argc, char** argv) {
   bench.Row(QStringLiteral("undo in that line"), 20, [&] { doc.UndoCommand(); });
   bench.Row(QStringLiteral("Ctrl+End in that line"), 100,
             [&] { QTest::keyClick(&box, Qt::Key_End, Qt::ControlModifier); });
+
+  // Colouring off against on.
+  const QString huge_path = dir.filePath(QStringLiteral("HUGE.MIN"));
+  {
+    QFile file(huge_path);
+    file.open(QIODevice::WriteOnly);
+    file.write(MakeProgram(huge_megabytes * 1000 * 1000));
+  }
+  std::printf("\ncolouring of the program words, off against on\n");
+  double open_ms[2][2] = {};
+  double open_cpu[2][2] = {};
+  double peak_mb[2][2] = {};
+  for (const bool colour : {false, true}) {
+    const QString on = colour ? QStringLiteral("on") : QStringLiteral("off");
+    doc.New();
+    box.SetSyntaxColour(colour);
+    Settle(window);
+    int k = 0;
+    for (const auto& [file, size] :
+         {std::pair{path, megabytes}, std::pair{huge_path, huge_megabytes}}) {
+      doc.New();
+      Settle(window);
+      open_ms[colour][k] = bench.Row(QStringLiteral("colour %1: open %2 MB").arg(on).arg(size), 0,
+                                     [&] { doc.OpenNamedFile(file, false); });
+      open_cpu[colour][k] = bench.last_cpu_ms_;
+      peak_mb[colour][k] = StatusKilobytes("VmHWM:") / 1024.0;
+      ++k;
+    }
+    // Keystrokes and page scrolling in the very large program.
+    for (const auto& [where, fraction] :
+         {std::pair{"start", 0.0}, std::pair{"middle", 0.5}, std::pair{"end", 1.0}}) {
+      box.SetCaret(static_cast<qint64>(box.Length() * fraction));
+      Settle(window);
+      bench.Keystrokes(QStringLiteral("colour %1: keystroke at the %2").arg(on, where), 2, box, 20);
+    }
+    box.SetCaret(box.Length() / 2);
+    Settle(window);
+    bench.Keystrokes(QStringLiteral("colour %1: page down").arg(on), 5, box, 30, Qt::Key_PageDown);
+    bench.Keystrokes(QStringLiteral("colour %1: page up").arg(on), 5, box, 30, Qt::Key_PageUp);
+  }
+  for (int k = 0; k < 2; ++k) {
+    const double time_ratio = open_ms[1][k] / open_ms[0][k];
+    const double cpu_ratio = open_cpu[1][k] / open_cpu[0][k];
+    const double memory_ratio = peak_mb[1][k] / peak_mb[0][k];
+    std::printf(
+        "open %lld MB, on / off: time %.2f (cpu %.2f; <= 1.1), peak memory %.2f (<= 1.1)  %s\n",
+        static_cast<long long>(k == 0 ? megabytes : huge_megabytes), time_ratio, cpu_ratio,
+        memory_ratio,
+        (time_ratio <= 1.1 || cpu_ratio <= 1.1) && memory_ratio <= 1.1 ? "ok" : "MISS");
+  }
   return 0;
 }

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <functional>
 
+#include "editor/program_colouring.h"
+
 namespace zel {
 namespace {
 
@@ -357,14 +359,32 @@ int EditorBox::FitColumns() const {
 }
 
 qreal EditorBox::ColumnPixels() const {
-  // The widest half-width character of the text's font, at the present zoom.
+  // The widest half-width character of the text's font, plain or bold (the colouring
+  // shows some letters bold), at the present zoom.
   QFont font = this->font();
   font.setPointSizeF(std::max(2.0, font.pointSizeF() + SendScintilla(SCI_GETZOOM)));
-  const QFontMetricsF metrics(font, viewport());
   qreal column = 1;
-  for (char16_t c = 0x20; c < 0x7F; ++c)
-    column = std::max(column, metrics.horizontalAdvance(QChar(c)));
+  for (const bool bold : {false, true}) {
+    font.setBold(bold);
+    const QFontMetricsF metrics(font, viewport());
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+      column = std::max(column, metrics.horizontalAdvance(QChar(c)));
+  }
   return column;
+}
+
+void EditorBox::SetSyntaxColour(bool on) {
+  if (on == SyntaxColour()) return;
+  if (on) {
+    colouring_ = new ProgramColouring(*this);
+    return;
+  }
+  delete colouring_;
+  colouring_ = nullptr;
+  // One plain style for the whole text again.
+  SendScintilla(SCI_STARTSTYLING, 0UL);
+  SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(ByteLength()), 0L);
+  viewport()->update();
 }
 
 void EditorBox::RecountIfWidthChanged() {
@@ -407,7 +427,10 @@ void EditorBox::resizeEvent(QResizeEvent* event) {
 
 void EditorBox::changeEvent(QEvent* event) {
   QsciScintilla::changeEvent(event);
-  if (event->type() == QEvent::FontChange) RecountIfWidthChanged();
+  if (event->type() == QEvent::FontChange) {
+    if (colouring_) colouring_->ApplyFonts();
+    RecountIfWidthChanged();
+  }
 }
 
 void EditorBox::contextMenuEvent(QContextMenuEvent* event) {

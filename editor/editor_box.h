@@ -11,6 +11,8 @@ class QMimeData;
 
 namespace zel {
 
+class ProgramColouring;
+
 // The first local file named by dragged data, or "".
 QString LocalFileOf(const QMimeData* mime);
 
@@ -86,6 +88,10 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   // window longer than a user notices.
   static constexpr qint64 kWrapBudgetBytes = 256 * 1024;
 
+  // Colouring of the program's words (see program_colouring.h); off until switched on.
+  void SetSyntaxColour(bool on);
+  bool SyntaxColour() const { return colouring_ != nullptr; }
+
  signals:
   // A local file was dropped on the box.
   void FileDropped(const QString& path);
@@ -123,6 +129,7 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   LineCensus census_;
   int fit_columns_ = 0;
   WideLines wide_layout_ = WideLines::kNone;
+  ProgramColouring* colouring_ = nullptr;
 };
 
 }  // namespace zel

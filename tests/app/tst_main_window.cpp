@@ -256,6 +256,30 @@ class MainWindowTest : public QObject {
                qPrintable(child->objectName()));
   }
 
+  void SyntaxColourSetting_data() {
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("colour");
+    // clang-format off
+    QTest::newRow("absent: colouring on") << QVariant()                    << true;
+    QTest::newRow("0: colouring off")     << QVariant(QStringLiteral("0")) << false;
+    QTest::newRow("1: colouring on")      << QVariant(QStringLiteral("1")) << true;
+    // clang-format on
+  }
+  void SyntaxColourSetting() {
+    QFETCH(QVariant, stored);
+    QFETCH(bool, colour);
+    if (stored.isValid()) {
+      QSettings store = Store();
+      store.setValue(QStringLiteral("Settings/SyntaxColour"), stored);
+    }
+    Fixture f;
+    f.Open();
+    QCOMPARE(f.Box().SyntaxColour(), colour);
+    // The program only reads it.
+    f.window->close();
+    QCOMPARE(Store().contains(QStringLiteral("Settings/SyntaxColour")), stored.isValid());
+  }
+
   void StartOnTheControl() {
     {
       QSettings store = Store();

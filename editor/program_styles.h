@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArrayView>
+
+namespace zel {
+
+// The word classes of the control's program language that the editor box colours. The
+// values are Scintilla style numbers.
+enum class ProgramStyle : unsigned char {
+  kDefault = 0,   // numbers, signs, unknown words, blanks
+  kComment = 1,   // "(" to ")" or to the line end
+  kSequence = 2,  // the sequence label at the start of a line: N001, N000, NRTS
+  kGCode = 3,     // G01, g96
+  kMCode = 4,     // M03
+  kFeedWord = 5,  // T0101, S180, F0.2
+  kAddress = 6,   // the letter of an axis or parameter word followed by its number
+  kKeyword = 7,   // NOEX, DEF, PS, CLEAR, ...; the subprogram name O...; V variables
+  kRawByte = 8,   // a byte of the file that is no character of the code page
+};
+inline constexpr int kProgramStyleCount = 9;
+
+// Styles one line of program text (UTF-8, without its line end): styles[i] receives the
+// style of byte i. Lines are independent of each other: a comment that is not closed ends
+// with its line, so a change restyles only the lines it touches.
+void StyleProgramLine(QByteArrayView line, unsigned char* styles);
+
+// Styles a run of whole lines (UTF-8; its line ends "\r\n", "\r" or "\n" get kDefault).
+void StyleProgramText(QByteArrayView text, unsigned char* styles);
+
+}  // namespace zel

@@ -1,0 +1,126 @@
+// The colouring of the program words in the editor box: what Scintilla is given to show,
+// re-styling after edits, styling only the screen after a far jump, and switching it off.
+#include <QtTest>
+
+#include "editor/editor_box.h"
+#include "editor/program_styles.h"
+#include "platform/fonts.h"
+
+using namespace zel;
+
+namespace {
+
+void Prepare(EditorBox& box, const QByteArray& text) {
+  box.setFont(ProgramFont(12));
+  box.resize(600, 300);
+  box.SetSyntaxColour(true);
+  box.SetDocument(DecodedText{text, {}});
+}
+
+// Has Scintilla style the text up to `end` as it does before showing it.
+void StyleTo(EditorBox& box, long end) {
+  box.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, end);
+}
+
+ProgramStyle StyleAt(const EditorBox& box, qint64 pos) {
+  return static_cast<ProgramStyle>(box.SendScintilla(
+      QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(box.ByteFromChar(pos))));
+}
+
+}  // namespace
+
+class ProgramColouringTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void TheBoxShowsTheStyles() {
+    EditorBox box;
+    Prepare(box, QStringLiteral("N001 G01 X10 (外径)\r\nNOEX VTLIN[5]=14\r\n").toUtf8());
+    StyleTo(box, -1);
+    QCOMPARE(StyleAt(box, 0), ProgramStyle::kSequence);
+    QCOMPARE(StyleAt(box, 5), ProgramStyle::kGCode);
+    QCOMPARE(StyleAt(box, 9), ProgramStyle::kAddress);
+    QCOMPARE(StyleAt(box, 14), ProgramStyle::kComment);
+    QCOMPARE(StyleAt(box, 19), ProgramStyle::kKeyword);
+    QCOMPARE(StyleAt(box, 24), ProgramStyle::kKeyword);
+    // The address letter is bold, in the box's font.
+    QVERIFY(box.SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD,
+                              static_cast<unsigned long>(ProgramStyle::kAddress)) != 0);
+    QVERIFY(box.SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD,
+                              static_cast<unsigned long>(ProgramStyle::kGCode)) == 0);
+    QCOMPARE(box.SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL,
+                               static_cast<unsigned long>(ProgramStyle::kComment)),
+             box.SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL, 0UL));
+  }
+
+  void EditsRestyleTheirLine_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<int>("remove");
+    QTest::addColumn<QString>("insert");
+    QTest::addColumn<int>("probe");
+    QTest::addColumn<ProgramStyle>("before");
+    QTest::addColumn<ProgramStyle>("after");
+    // clang-format off
+    QTest::newRow("opening a parenthesis makes a comment")   << "N1 G01 X1\r\nG02" << 3 << 0 << "(" << 4  << ProgramStyle::kGCode   << ProgramStyle::kComment;
+    QTest::newRow("the comment ends with its line")          << "N1 G01 X1\r\nG02" << 3 << 0 << "(" << 12 << ProgramStyle::kGCode   << ProgramStyle::kGCode;
+    QTest::newRow("closing it ends the comment")             << "N1 (A G01 X1"     << 5 << 0 << ")" << 7  << ProgramStyle::kComment << ProgramStyle::kGCode;
+    QTest::newRow("deleting the opening ends the comment")   << "N1 (A) G01"       << 3 << 1 << ""  << 4  << ProgramStyle::kComment << ProgramStyle::kDefault;
+    // clang-format on
+  }
+  void EditsRestyleTheirLine() {
+    QFETCH(QString, text);
+    QFETCH(int, at);
+    QFETCH(int, remove);
+    QFETCH(QString, insert);
+    QFETCH(int, probe);
+    QFETCH(ProgramStyle, before);
+    QFETCH(ProgramStyle, after);
+    EditorBox box;
+    Prepare(box, text.toUtf8());
+    StyleTo(box, -1);
+    QCOMPARE(StyleAt(box, probe), before);
+    box.ReplaceRange(at, remove, insert);
+    StyleTo(box, -1);
+    QCOMPARE(StyleAt(box, probe), after);
+  }
+
+  void AFarJumpStylesOnlyTheScreen() {
+    EditorBox box;
+    QByteArray text;
+    while (text.size() < 3 * 1024 * 1024) text += "N100 G01 X10.5 Z-2 F0.2\r\n";
+    Prepare(box, text);
+    StyleTo(box, 1000);
+    const long lines = box.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+    box.SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE,
+                      static_cast<unsigned long>(lines - 10));
+    StyleTo(box, -1);
+    // The last lines are coloured, the middle is not yet, and Scintilla will ask again.
+    QCOMPARE(StyleAt(box, text.size() - 20), ProgramStyle::kGCode);
+    QCOMPARE(StyleAt(box, text.size() / 2 + 5), ProgramStyle::kDefault);
+    QVERIFY(box.SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED) < 2000);
+    // Scrolling to the middle colours it.
+    box.SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE,
+                      static_cast<unsigned long>(lines / 2 - 1));
+    StyleTo(box, -1);
+    QCOMPARE(StyleAt(box, text.size() / 2 + 5), ProgramStyle::kGCode);
+  }
+
+  void SwitchingOffLeavesPlainText() {
+    EditorBox box;
+    Prepare(box, "N1 G01 X1 (A)");
+    StyleTo(box, -1);
+    QCOMPARE(StyleAt(box, 3), ProgramStyle::kGCode);
+    box.SetSyntaxColour(false);
+    QVERIFY(!box.SyntaxColour());
+    StyleTo(box, -1);
+    for (qint64 pos = 0; pos < box.Length(); ++pos)
+      QCOMPARE(StyleAt(box, pos), ProgramStyle::kDefault);
+    box.SetSyntaxColour(true);
+    StyleTo(box, -1);
+    QCOMPARE(StyleAt(box, 3), ProgramStyle::kGCode);
+  }
+};
+
+QTEST_MAIN(ProgramColouringTest)
+#include "tst_program_colouring.moc"

@@ -1,0 +1,100 @@
+// The word classes of the program language: the style at chosen places of sample lines.
+#include <QtTest>
+
+#include <vector>
+
+#include "editor/program_styles.h"
+
+using namespace zel;
+
+Q_DECLARE_METATYPE(zel::ProgramStyle)
+
+namespace {
+
+// The style of the character that starts at character index `at` of the line.
+ProgramStyle StyleAt(const QString& line, int at) {
+  const QByteArray utf8 = line.toUtf8();
+  std::vector<unsigned char> styles(static_cast<size_t>(utf8.size()) + 1, 0xFF);
+  StyleProgramText(utf8, styles.data());
+  return static_cast<ProgramStyle>(styles[static_cast<size_t>(line.left(at).toUtf8().size())]);
+}
+
+}  // namespace
+
+class ProgramStylesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void StyleAtPosition_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<ProgramStyle>("style");
+    using S = ProgramStyle;
+    const QString raw = QStringLiteral("N1 X") + QChar(0xF781) + QStringLiteral("0 (A") +
+                        QChar(0xF7FF) + QStringLiteral(")");
+    // clang-format off
+    QTest::newRow("sequence label N001")             << "N001 G00 X250"            << 0  << S::kSequence;
+    QTest::newRow("sequence label to its end")       << "N001 G00 X250"            << 3  << S::kSequence;
+    QTest::newRow("blank after the label")           << "N001 G00 X250"            << 4  << S::kDefault;
+    QTest::newRow("sequence name NRTS")              << "NRTS RTS"                 << 1  << S::kSequence;
+    QTest::newRow("RTS after it is a keyword")       << "NRTS RTS"                 << 5  << S::kKeyword;
+    QTest::newRow("G code")                          << "N001 G00 X250"            << 5  << S::kGCode;
+    QTest::newRow("G code number")                   << "N001 G00 X250"            << 7  << S::kGCode;
+    QTest::newRow("lower-case g01")                  << "g01 x10"                  << 0  << S::kGCode;
+    QTest::newRow("lower-case axis letter")          << "g01 x10"                  << 4  << S::kAddress;
+    QTest::newRow("M code")                          << "N101 G96 S180 M03"        << 14 << S::kMCode;
+    QTest::newRow("S word")                          << "N101 G96 S180 M03"        << 10 << S::kFeedWord;
+    QTest::newRow("T word")                          << "N100 T0101"               << 5  << S::kFeedWord;
+    QTest::newRow("F word with decimals")            << "G01 X14 F0.25"            << 12 << S::kFeedWord;
+    QTest::newRow("axis letter bold")                << "N001 G00 X250"            << 9  << S::kAddress;
+    QTest::newRow("axis number default")             << "N001 G00 X250"            << 10 << S::kDefault;
+    QTest::newRow("negative axis number")            << "Z-27.8"                   << 1  << S::kDefault;
+    QTest::newRow("radius letter")                   << "G02 X84 Z-28 R2"          << 13 << S::kAddress;
+    QTest::newRow("letter without number")           << "N000 PF 0,[0,0],100,D"    << 20 << S::kDefault;
+    QTest::newRow("comment start")                   << "N100 (外径荒加工)"        << 5  << S::kComment;
+    QTest::newRow("japanese inside a comment")       << "N100 (外径荒加工)"        << 7  << S::kComment;
+    QTest::newRow("closing parenthesis")             << "N100 (外径荒加工) G00"    << 11 << S::kComment;
+    QTest::newRow("after the comment")               << "N100 (外径荒加工) G00"    << 13 << S::kGCode;
+    QTest::newRow("unclosed comment to line end")    << "N1 (open G01\r\nG01"      << 8  << S::kComment;
+    QTest::newRow("next line after unclosed")        << "N1 (open G01\r\nG01"      << 14 << S::kGCode;
+    QTest::newRow("PT keyword")                      << "N000 PT SD,RC,[2,0]"      << 5  << S::kKeyword;
+    QTest::newRow("PT shape word")                   << "N000 PT SD,RC,[2,0]"      << 8  << S::kDefault;
+    QTest::newRow("PT bracket")                      << "N000 PT SD,RC,[2,0]"      << 14 << S::kDefault;
+    QTest::newRow("NOEX keyword, not a label")       << "NOEX VTLIN[5]=14 VTLFN[5]=1" << 0 << S::kKeyword;
+    QTest::newRow("V variable")                      << "NOEX VTLIN[5]=14 VTLFN[5]=1" << 5 << S::kKeyword;
+    QTest::newRow("V variable index")                << "NOEX VTLIN[5]=14 VTLFN[5]=1" << 11 << S::kKeyword;
+    QTest::newRow("value after =")                   << "NOEX VTLIN[5]=14 VTLFN[5]=1" << 14 << S::kDefault;
+    QTest::newRow("second variable")                 << "NOEX VTLIN[5]=14 VTLFN[5]=1" << 17 << S::kKeyword;
+    QTest::newRow("VSCTA")                           << "NOEX VSCTA=2 (X-Y SECTION)" << 5 << S::kKeyword;
+    QTest::newRow("subprogram name at line start")   << "OZEL"                     << 0  << S::kKeyword;
+    QTest::newRow("subprogram name after CALL")      << "N002 CALL OZEL"           << 10 << S::kKeyword;
+    QTest::newRow("DEF keyword")                     << "N000 DEF WORK"            << 5  << S::kKeyword;
+    QTest::newRow("CLEAR keyword")                   << "N000 CLEAR"               << 5  << S::kKeyword;
+    QTest::newRow("line of only %")                  << "%"                        << 0  << S::kDefault;
+    QTest::newRow("raw byte marked")                 << raw                        << 4  << S::kRawByte;
+    QTest::newRow("raw byte inside a comment")       << raw                        << 9  << S::kRawByte;
+    QTest::newRow("comment around a raw byte")       << raw                        << 8  << S::kComment;
+    QTest::newRow("line end is default")             << "G01\r\nX1"                << 3  << S::kDefault;
+    // clang-format on
+  }
+  void StyleAtPosition() {
+    QFETCH(QString, line);
+    QFETCH(int, at);
+    QFETCH(ProgramStyle, style);
+    QCOMPARE(int(StyleAt(line, at)), int(style));
+  }
+
+  void EveryByteOfACharacterHasItsStyle() {
+    const QByteArray utf8 = QStringLiteral("N1 (外径) 外 X1").toUtf8();
+    std::vector<unsigned char> styles(static_cast<size_t>(utf8.size()), 0xFF);
+    StyleProgramText(utf8, styles.data());
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+      QVERIFY(styles[size_t(i)] < kProgramStyleCount);
+      // A continuation byte shares the style of its lead byte.
+      if ((quint8(utf8[i]) & 0xC0) == 0x80) QCOMPARE(styles[size_t(i)], styles[size_t(i - 1)]);
+    }
+  }
+};
+
+QTEST_MAIN(ProgramStylesTest)
+#include "tst_program_styles.moc"
