@@ -147,6 +147,7 @@ class Bench {
              double memory_target_mb) {
     const double peak_mb = StatusKilobytes("VmHWM:") / 1024.0;
     const double growth_mb = std::max(0.0, peak_mb - rss_kb / 1024.0);
+    last_growth_mb_ = growth_mb;
     const bool time_ok = target_ms <= 0 || ms <= target_ms;
     const bool cpu_ok = target_ms <= 0 || cpu_ms <= target_ms;
     const bool memory_ok = memory_target_mb <= 0 || growth_mb <= memory_target_mb;
@@ -165,6 +166,8 @@ class Bench {
  public:
   // Processor time of the last row.
   double last_cpu_ms_ = 0;
+  // Memory the last row took beyond what was resident before it.
+  double last_growth_mb_ = 0;
 };
 
 }  // namespace
@@ -272,7 +275,8 @@ int main(int argc, char** argv) {
       open_ms[colour][k] = bench.Row(QStringLiteral("colour %1: open %2 MB").arg(on).arg(size), 0,
                                      [&] { doc.OpenNamedFile(file, false); });
       open_cpu[colour][k] = bench.last_cpu_ms_;
-      peak_mb[colour][k] = StatusKilobytes("VmHWM:") / 1024.0;
+      // The growth, not the absolute peak: the earlier rows leave different amounts resident.
+      peak_mb[colour][k] = bench.last_growth_mb_;
       ++k;
     }
     // Keystrokes and page scrolling in the very large program.
@@ -292,7 +296,7 @@ int main(int argc, char** argv) {
     const double cpu_ratio = open_cpu[1][k] / open_cpu[0][k];
     const double memory_ratio = peak_mb[1][k] / peak_mb[0][k];
     std::printf(
-        "open %lld MB, on / off: time %.2f (cpu %.2f; <= 1.1), peak memory %.2f (<= 1.1)  %s\n",
+        "open %lld MB, on / off: time %.2f (cpu %.2f; <= 1.1), memory growth %.2f (<= 1.1)  %s\n",
         static_cast<long long>(k == 0 ? megabytes : huge_megabytes), time_ratio, cpu_ratio,
         memory_ratio,
         (time_ratio <= 1.1 || cpu_ratio <= 1.1) && memory_ratio <= 1.1 ? "ok" : "MISS");
