@@ -18,11 +18,7 @@ namespace zel {
 
 namespace {
 
-QString Lines(const QStringList& lines) {
-  QString block;
-  for (const QString& line : lines) block += line + "\r\n";
-  return block;
-}
+using test::Lines;
 
 const QString kFirstFrame = Lines({"N000 DEF WORKF", "N000 END"});
 

@@ -18,11 +18,7 @@ namespace zel {
 
 namespace {
 
-QString Lines(const QStringList& lines) {
-  QString block;
-  for (const QString& line : lines) block += line + "\r\n";
-  return block;
-}
+using test::Lines;
 
 const QString kOpeningBlock = Lines({"N000 DEF WORK", "N000 END"});
 

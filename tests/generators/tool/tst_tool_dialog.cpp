@@ -22,11 +22,7 @@ namespace zel {
 
 namespace {
 
-QString Lines(const QStringList& lines) {
-  QString block;
-  for (const QString& line : lines) block += line + "\r\n";
-  return block;
-}
+using test::Lines;
 
 const QString kWorkedExample = Lines({"NOEX VTLIN[5]=14 VTLFN[5]=1 VTLL[5]=30 VTLD[5]=12",
                                       "NOEX VNSRX[5]=0 VNSRZ[5]=0.4 VNRPN[5]=6"});
