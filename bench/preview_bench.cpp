@@ -1,6 +1,10 @@
-// Times the preview's re-read of a large program: the graphic subprogram at the end of a
-// program of N megabytes (default 20), read from the editor's UTF-8 text and from a QString.
-//   preview_bench [megabytes]
+// Times the preview: how soon the preview window of the sample program appears after it is
+// opened (made, shown, every section drawn and painted), and the re-read of a large program
+// with the graphic subprogram at the end of N megabytes (default 20), read from the editor's
+// UTF-8 text and from a QString.
+//   preview_bench [megabytes] [program file]
+// Without a display the window is drawn offscreen.
+#include <QApplication>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,8 +13,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "editor/editor_box.h"
+#include "editor/text_codec.h"
 #include "preview/graphic_reader.h"
+#include "preview/preview_window.h"
 
+using zel::EditorBox;
+using zel::PreviewWindow;
 using zel::ReadGraphicProgram;
 using zel::ReadGraphicProgramUtf8;
 
@@ -68,13 +77,40 @@ void Time(const char* what, int runs, Work work) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 20;
+  const QString sample_path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : ZEL_SAMPLE_PROGRAM;
+
+  QFile sample_file(sample_path);
+  if (!sample_file.open(QIODevice::ReadOnly)) {
+    std::fprintf(stderr, "cannot read %s\n", qPrintable(sample_path));
+    return 2;
+  }
+  EditorBox editor;
+  editor.SetDocument(zel::Cp932().Decode(sample_file.readAll()));
+  int sections = 0;
+  // From the command to the window with its sections drawn and painted once.
+  Time("sample program: preview appears after opening", 15, [&] {
+    PreviewWindow window(editor);
+    window.show();
+    QCoreApplication::processEvents();
+    sections += window.grab().isNull() ? 0 : 1;
+  });
+  PreviewWindow open_window(editor);
+  open_window.show();
+  QCoreApplication::processEvents();
+  Time("sample program: re-read, lists filled, sections drawn", 15, [&] { open_window.Reread(); });
+  std::printf("sample: %s, %d windows painted, %lld problems (expected 0)\n",
+              qPrintable(sample_path), sections,
+              static_cast<long long>(open_window.Program().problems.size()));
   const QByteArray with = MakeProgram(megabytes * 1000 * 1000, kSubprogram);
   const QByteArray without = MakeProgram(megabytes * 1000 * 1000, "");
   const QString with_text = QString::fromUtf8(with);
   std::printf("program: %.1f MB of UTF-8, %lld lines\n", with.size() / 1e6,
               static_cast<long long>(with.count('\n')));
-  int problems = 0;
+  int problems = open_window.Program().problems.size();
   Time("re-read, subprogram at the end (UTF-8)", 15,
        [&] { problems += ReadGraphicProgramUtf8(with).problems.size(); });
   Time("re-read, subprogram at the end (QString)", 15,

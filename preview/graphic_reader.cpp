@@ -64,6 +64,8 @@ QString ReadProblemText(ReadProblem problem) {
       return QStringLiteral("N000 END で閉じられていないブロックです");
     case ReadProblem::kNoReturn:
       return QStringLiteral("戻り NRTS RTS がありません");
+    case ReadProblem::kShapeNotComputable:
+      return QStringLiteral("計算エラー: この図形は描けません");
   }
   return {};
 }

@@ -47,6 +47,7 @@ enum class ReadProblem {
   kEndWithoutBlock,      // N000 END with no block open
   kBlockNotClosed,       // a DEF whose block has no N000 END before the return
   kNoReturn,             // OZEL without its return line NRTS RTS
+  kShapeNotComputable,   // a PS or PT shape the side view answers with "計算エラー"
 };
 
 // The message the preview shows for a problem.

@@ -1,6 +1,6 @@
 #include "preview/preview_window.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +22,7 @@
 #include "generators/frontview/front_view_discs.h"
 #include "generators/tool/tool_catalogue.h"
 #include "platform/fonts.h"
+#include "preview/side_section.h"
 
 namespace zel {
 
@@ -187,7 +188,7 @@ PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
 
   sections_ = new QWidget(this);
   sections_->setObjectName(QStringLiteral("fraSections"));
-  new QHBoxLayout(sections_);
+  new QGridLayout(sections_);
   sections_->layout()->setContentsMargins(0, 0, 0, 0);
 
   auto* layout = new QVBoxLayout(this);
@@ -206,6 +207,7 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 void PreviewWindow::Reread() {
   timer_->stop();
   program_ = ReadGraphicProgramUtf8(editor_.Utf8View());
+  PlanSections();
   status_->setText(program_.found ? kSubprogramLines.arg(program_.first_line + 1)
                                         .arg(program_.last_line + 1)
                                         .arg(program_.problems.size())
@@ -217,18 +219,58 @@ void PreviewWindow::Reread() {
   ShowProblems();
 }
 
-void PreviewWindow::ShowSections() {
-  // The X-Y sections, spindle 1 and spindle 2 side by side.
-  for (QWidget* old : sections_->findChildren<SectionView*>(Qt::FindDirectChildrenOnly)) delete old;
-  for (const FrontBlock& block : program_.front_blocks) {
-    auto* view = new SectionView(DrawFrontSection(block), sections_);
-    view->setObjectName(block.second_spindle ? QStringLiteral("picFrontS")
-                                             : QStringLiteral("picFront"));
-    view->setToolTip(block.second_spindle ? QStringLiteral("素材正面  第二主軸")
-                                          : QStringLiteral("素材正面  第一主軸"));
-    sections_->layout()->addWidget(view);
+void PreviewWindow::PlanSections() {
+  side_plans_.clear();
+  for (const SideBlock& block : program_.side_blocks) {
+    side_plans_ << PlanSideSection(block);
+    // A shape the side view cannot work out is a problem of its line like any other.
+    for (int line : side_plans_.back().failed_lines) {
+      QString text = editor_.text(line);
+      while (text.endsWith(u'\n') || text.endsWith(u'\r')) text.chop(1);
+      program_.problems << UnreadLine{line, text, ReadProblem::kShapeNotComputable};
+    }
   }
-  sections_->setVisible(!program_.front_blocks.isEmpty());
+  std::stable_sort(program_.problems.begin(), program_.problems.end(),
+                   [](const UnreadLine& a, const UnreadLine& b) { return a.line < b.line; });
+}
+
+void PreviewWindow::ShowSections() {
+  for (QWidget* old : sections_->findChildren<SectionView*>(Qt::FindDirectChildrenOnly)) delete old;
+  auto* grid = static_cast<QGridLayout*>(sections_->layout());
+  // One column a spindle, spindle 1 on the left: the X-Z sections above, the X-Y sections
+  // below them.
+  auto place = [this, grid](QImage image, int row, int column, const QString& name,
+                            const QString& tip) {
+    auto* view = new SectionView(std::move(image), sections_);
+    view->setObjectName(name);
+    view->setToolTip(tip);
+    grid->addWidget(view, row, column);
+  };
+  int column = 0;
+  for (bool second : {false, true}) {
+    for (qsizetype i = 0; i < program_.side_blocks.size(); ++i) {
+      if (program_.side_blocks[i].second_spindle != second) continue;
+      // The chuck and tailstock values are the machine's, written once: they are drawn on
+      // the first spindle's section.
+      place(DrawSideSection(side_plans_[i], second ? nullptr : &program_.chuck), 0, column++,
+            second ? QStringLiteral("picWorkS") : QStringLiteral("picWork"),
+            second ? QStringLiteral("素材側面  第二主軸") : QStringLiteral("素材側面  第一主軸"));
+    }
+  }
+  const bool side = column > 0;
+  column = 0;
+  for (bool second : {false, true}) {
+    for (const FrontBlock& block : program_.front_blocks) {
+      if (block.second_spindle != second) continue;
+      place(DrawFrontSection(block), 1, column++,
+            second ? QStringLiteral("picFrontS") : QStringLiteral("picFront"),
+            second ? QStringLiteral("素材正面  第二主軸") : QStringLiteral("素材正面  第一主軸"));
+    }
+  }
+  const bool front = column > 0;
+  grid->setRowStretch(0, side ? 2 : 0);
+  grid->setRowStretch(1, front ? 1 : 0);
+  sections_->setVisible(side || front);
 }
 
 void PreviewWindow::ShowChuck() {

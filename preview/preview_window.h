@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "preview/graphic_reader.h"
+#include "preview/side_section.h"
 
 class QLabel;
 class QTimer;
@@ -39,8 +40,10 @@ class SectionView : public QWidget {
 QImage DrawFrontSection(const FrontBlock& block);
 
 // The preview of the program's graphic subprogram (frmPreview): what the chuck and tailstock
-// variables, the registered tools and the material blocks say, and every line of the
-// subprogram that cannot be read, read afresh a short moment after each change of the
+// variables, the registered tools and the material blocks say, the X-Z section of each
+// side-view block (with the chuck jaw and tailstock centre on the first spindle's) and the X-Y
+// section of each front-view block, spindle 1 left of spindle 2, and every line of the
+// subprogram that cannot be read or drawn, read afresh a short moment after each change of the
 // program text. A click on a problem puts the editor's caret on its line. Modeless; it
 // follows the editor box it is given and never changes the text.
 class PreviewWindow : public QWidget {
@@ -65,12 +68,15 @@ class PreviewWindow : public QWidget {
   void ShowChuck();
   void ShowTools();
   void ShowMaterial();
+  // Works out the side-view blocks' shapes; the shapes that fail join the problems.
+  void PlanSections();
   void ShowSections();
   void ShowProblems();
   void GoToProblem(QTreeWidgetItem* item);
 
   EditorBox& editor_;
   GraphicProgram program_;
+  QList<SidePlan> side_plans_;  // one for each of program_.side_blocks
   QTimer* timer_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* chuck_ = nullptr;

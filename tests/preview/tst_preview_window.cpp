@@ -4,9 +4,17 @@
 #include <QTreeWidget>
 #include <QWheelEvent>
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "editor/editor_box.h"
 #include "editor/graphic_skeleton.h"
+#include "generators/common/preview_box.h"
+#include "generators/sideview/work_dialog.h"
 #include "preview/preview_window.h"
+#include "tests/support/preview_pixels.h"
+#include "tests/support/test_support.h"
 
 namespace zel {
 
@@ -16,6 +24,48 @@ QString WithSubprogram(const QString& block) {
   QString text = QStringLiteral("N001 CALL OZEL\r\nN002 M02\r\n") + kGraphicSkeleton;
   text.insert(text.size() - kGraphicSkeleton.size() + kSkeletonCaretOffset, block);
   return text;
+}
+
+// Writes shapes in the side-view dialog as the user does (kind, then the texts from Text2
+// down, then "プログラム  書き込み") and hands back the dialog's preview picture and the block
+// its "転送/終了" hands over.
+struct WorkDialogResult {
+  QImage preview;
+  QString block;
+};
+WorkDialogResult WriteInWorkDialog(const QList<std::pair<int, QStringList>>& shapes) {
+  test::RecordingPrompts prompts;
+  test::RecordingBlockSink sink;
+  WorkDialog dialog(GeneratorContext{prompts, sink});
+  dialog.show();
+  auto* list = test::Child<QComboBox>(&dialog, "Combo1");
+  for (const auto& [sn, texts] : shapes) {
+    list->setFocus(Qt::MouseFocusReason);
+    list->setCurrentIndex(sn - 1);
+    emit list->activated(sn - 1);
+    for (int i = 0; i < texts.size(); ++i)
+      test::Child<QLineEdit>(&dialog, QStringLiteral("Text%1").arg(i + 2))->setText(texts[i]);
+    test::Child<QPushButton>(&dialog, "Command4")->click();
+  }
+  WorkDialogResult result;
+  result.preview = test::Child<PreviewBox>(&dialog, "Picture1")->canvas().Image();
+  test::Child<QPushButton>(&dialog, "Command2")->click();
+  result.block = sink.blocks.value(0);
+  return result;
+}
+
+// The colour a section view shows at the middle of the picture pixel that holds `point`.
+PreviewColor ShownColorAt(SectionView& view, QPointF point) {
+  const QImage shown = view.grab().toImage();
+  const QImage& image = view.Image();
+  const double scale =
+      std::min(double(view.width()) / image.width(), double(view.height()) / image.height());
+  const QPointF corner((view.width() - image.width() * scale) / 2,
+                       (view.height() - image.height() * scale) / 2);
+  const QPointF pixel(std::floor(point.x() + image.width() / 2.0) + 0.5,
+                      std::floor(point.y() + image.height() / 2.0) + 0.5);
+  const QPoint at = (corner + pixel * scale).toPoint();
+  return RgbToPreviewColor(shown.pixel(at));
 }
 
 }  // namespace
@@ -29,6 +79,9 @@ class TestPreviewWindow : public QObject {
   void ProblemClickPutsTheCaretOnItsLine();
   void RereadsOnlyAfterThePause();
   void FrontSectionDrawnAndZoomed();
+  void SideSectionIsTheDialogsPicture();
+  void SpindlesSideBySideChuckOnTheFirst();
+  void ShapeTheDialogCannotDrawIsAProblem();
 };
 
 void TestPreviewWindow::OpensWithTheProgramRead() {
@@ -126,6 +179,78 @@ void TestPreviewWindow::FrontSectionDrawnAndZoomed() {
   view->setFocus();
   QTest::keyClick(view, Qt::Key_F);
   QCOMPARE(view->Zoom(), 1.0);
+}
+
+// The side view's worked example typed into the dialog and the block it hands over read by the
+// preview: the same picture around the origin, shown scaled in the window.
+void TestPreviewWindow::SideSectionIsTheDialogsPicture() {
+  const WorkDialogResult dialog = WriteInWorkDialog(
+      {{1, {"0", "80", "50"}}, {2, {"-50", "80", "60", "20"}}, {5, {"0", "30", "40"}}});
+  QCOMPARE(dialog.block, test::Lines({"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]",
+                                      "N000 PT LF,RC,[-50,0],[80,60],[20,0]",
+                                      "N000 PS RC,[0,0],[40,30],0", "N000 END"}));
+  EditorBox editor;
+  editor.setText(WithSubprogram(dialog.block));
+  PreviewWindow window(editor);
+  window.show();
+  auto* view = test::Child<SectionView>(&window, "picWork");
+  QVERIFY(!window.findChild<SectionView*>("picWorkS"));
+  // Every pixel both pictures hold, away from the edges where each writes its axis labels.
+  const std::optional<QPoint> difference =
+      test::FirstDifferenceAroundOrigin(view->Image(), dialog.preview, 16);
+  QVERIFY2(!difference, qPrintable(QStringLiteral("pictures differ at (%1, %2)")
+                                       .arg(difference ? difference->x() : 0)
+                                       .arg(difference ? difference->y() : 0)));
+  QVERIFY(test::CountPixels(view->Image(), kPreviewYellow) > 3000);
+  // Shown scaled: the material yellow, the bore black, the axis white.
+  QCOMPARE(ShownColorAt(*view, {-25, -30}), kPreviewYellow);
+  QCOMPARE(ShownColorAt(*view, {-20, -10}), kPreviewBlack);
+  QCOMPARE(ShownColorAt(*view, {-60, 0}), kPreviewWhite);
+}
+
+// Both spindles' blocks: spindle 1 left of spindle 2, the chuck jaw on the first only.
+void TestPreviewWindow::SpindlesSideBySideChuckOnTheFirst() {
+  EditorBox editor;
+  editor.setText(WithSubprogram(
+      test::Lines({"NOEX VCHKD=50 VCHKL=20", "NOEX VCHKX=100 VCHKZ=-80", "NOEX VWKR=9999",
+                   "N000 DEF WORK[S]", "N000 PS LC,[0,0],[60,70]", "N000 END",  //
+                   "N000 DEF WORK", "N000 PS RC,[0,0],[50,80]", "N000 END",     //
+                   "N000 DEF WORKF[S]", "N000 PF 0,[0,0],70,D", "N000 END",     //
+                   "N000 DEF WORKF", "N000 PF 0,[0,0],80,D", "N000 END"})));
+  PreviewWindow window(editor);
+  window.resize(900, 800);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  auto* first = test::Child<SectionView>(&window, "picWork");
+  auto* second = test::Child<SectionView>(&window, "picWorkS");
+  auto* first_front = test::Child<SectionView>(&window, "picFront");
+  auto* second_front = test::Child<SectionView>(&window, "picFrontS");
+  QVERIFY(first->geometry().right() < second->geometry().left());
+  QVERIFY(first_front->geometry().right() < second_front->geometry().left());
+  QVERIFY(first->geometry().bottom() < first_front->geometry().top());
+  QVERIFY(test::CountPixels(first->Image(), kJawColor) > 100);
+  QCOMPARE(test::CountPixels(second->Image(), kJawColor), 0);
+  QCOMPARE(test::ColorAt(second->Image(), {30, -30}), kPreviewYellow);
+  QCOMPARE(test::ColorAt(first->Image(), {-30, -30}), kPreviewYellow);
+}
+
+// An arc whose radius is below half its chord: the dialog answers "計算エラー"; the preview
+// lists its line and draws the other shapes.
+void TestPreviewWindow::ShapeTheDialogCannotDrawIsAProblem() {
+  EditorBox editor;
+  editor.setText(WithSubprogram(test::Lines({"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]",
+                                             "N000 PT SS,LC,[0,0],[40,40],[20,10]", "N000 END"})));
+  PreviewWindow window(editor);
+  window.show();
+  auto* problems = test::Child<QTreeWidget>(&window, "lstProblems");
+  QCOMPARE(problems->topLevelItemCount(), 1);
+  // Two lines of main program, the skeleton's two head lines, DEF, the cylinder: line 7.
+  QCOMPARE(problems->topLevelItem(0)->text(0), QStringLiteral("7"));
+  QCOMPARE(problems->topLevelItem(0)->text(1), ReadProblemText(ReadProblem::kShapeNotComputable));
+  QCOMPARE(problems->topLevelItem(0)->text(2),
+           QStringLiteral("N000 PT SS,LC,[0,0],[40,40],[20,10]"));
+  auto* view = test::Child<SectionView>(&window, "picWork");
+  QCOMPARE(test::ColorAt(view->Image(), {-25, -30}), kPreviewYellow);
 }
 
 }  // namespace zel
