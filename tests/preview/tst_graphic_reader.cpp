@@ -403,7 +403,7 @@ void TestGraphicReader::SampleProgramReadsWhole() {
   QVERIFY(read.found);
   QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.value(0).text));
   QCOMPARE(read.chuck.VCHKD, std::optional<double>(50));
-  QCOMPARE(read.chuck.VCHKZ, std::optional<double>(-50));
+  QCOMPARE(read.chuck.VCHKZ, std::optional<double>(-72));
   QCOMPARE(read.chuck.VWKR, std::optional<double>(9999));
   QCOMPARE(read.tools.size(), 6);
   QCOMPARE(read.tools[5].kind, std::optional<int>(8));

@@ -1,8 +1,10 @@
+#include <QFile>
 #include <QTest>
 
 #include <cmath>
 
 #include "editor/graphic_skeleton.h"
+#include "editor/text_codec.h"
 #include "preview/graphic_reader.h"
 #include "preview/side_section.h"
 #include "tests/support/preview_pixels.h"
@@ -91,6 +93,8 @@ class TestSideSection : public QObject {
   void WorkedChuckExamplePixels();
   void FarOrLargeValuesStayInsideThePicture_data();
   void FarOrLargeValuesStayInsideThePicture();
+  void ExamplesShowPartChuckAndCentre_data();
+  void ExamplesShowPartChuckAndCentre();
 };
 
 // Each shape is worked out as the dialog's write works it out: the start and end Z of every
@@ -257,6 +261,38 @@ void TestSideSection::FarOrLargeValuesStayInsideThePicture() {
   const QImage image = DrawSideSection(PlanSideSection(ReadSideBlock(statements)), &chuck);
   QCOMPARE(image.size(), size);
   QCOMPARE(test::CountPixels(image, kJawColor), jaw_pixels);
+}
+
+// The example programs read without a problem and draw their material with the chuck jaw
+// and, in centre work, the tailstock centre on the first spindle's section.
+void TestSideSection::ExamplesShowPartChuckAndCentre_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<int>("side_blocks");
+  QTest::addColumn<bool>("centre");
+  // clang-format off
+  QTest::newRow("chuck work, one spindle")      << "SAMPLE.MIN" << 1 << false;
+  QTest::newRow("centre work, both spindles")   << "SHAFT.MIN"  << 2 << true;
+  // clang-format on
+}
+
+void TestSideSection::ExamplesShowPartChuckAndCentre() {
+  QFETCH(QString, file);
+  QFETCH(int, side_blocks);
+  QFETCH(bool, centre);
+  QFile program(qEnvironmentVariable("ZEL_SOURCE_DIR") + "/examples/" + file);
+  QVERIFY(program.open(QIODevice::ReadOnly));
+  const GraphicProgram read = ReadGraphicProgramUtf8(Cp932().Decode(program.readAll()).utf8);
+  QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.value(0).text));
+  QCOMPARE(read.side_blocks.size(), side_blocks);
+  for (const SideBlock& block : read.side_blocks) {
+    const SidePlan plan = PlanSideSection(block);
+    QCOMPARE(plan.drawings.size(), block.shapes.size());
+    const ChuckValues* chuck = block.second_spindle ? nullptr : &read.chuck;
+    const QImage image = DrawSideSection(plan, chuck);
+    QVERIFY(test::CountPixels(image, kPreviewYellow) > 1000);
+    QCOMPARE(test::CountPixels(image, kJawColor) > 0, chuck != nullptr);
+    QCOMPARE(test::CountPixels(image, kCentreColor) > 0, chuck && centre);
+  }
 }
 
 }  // namespace zel
