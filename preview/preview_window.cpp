@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "editor/editor_box.h"
 #include "generators/common/number_forms.h"
@@ -54,6 +55,37 @@ QTreeWidget* MakeList(const QString& name, const QStringList& headers, QWidget* 
   return list;
 }
 
+// How telling a colour is when a reduced picture has room for one of several: the background
+// least, the material more, axes and outlines most.
+int Salience(QRgb rgb) {
+  const QRgb colour = rgb & 0xFFFFFF;
+  if (colour == 0) return 0;
+  if (colour == (PreviewColorToRgb(kPreviewYellow) & 0xFFFFFF)) return 1;
+  return 2;
+}
+
+// The picture reduced to `size`: every pixel of it takes the most telling colour of the
+// picture's pixels it covers, so that a line one pixel wide never drops out and no colour is
+// mixed into one the dialog never draws.
+QImage ReducedPicture(const QImage& image, QSize size) {
+  const QImage source = image.convertToFormat(QImage::Format_RGB32);
+  QImage reduced(size, QImage::Format_RGB32);
+  reduced.fill(Qt::black);
+  std::vector<int> column_of(source.width());
+  for (int x = 0; x < source.width(); ++x)
+    column_of[x] = static_cast<int>(qint64(x) * size.width() / source.width());
+  for (int y = 0; y < source.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(
+        reduced.scanLine(static_cast<int>(qint64(y) * size.height() / source.height())));
+    for (int x = 0; x < source.width(); ++x) {
+      QRgb& pixel = to[column_of[x]];
+      if (Salience(from[x]) > Salience(pixel)) pixel = from[x];
+    }
+  }
+  return reduced;
+}
+
 }  // namespace
 
 SectionView::SectionView(QImage image, QWidget* parent)
@@ -66,11 +98,19 @@ void SectionView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
   if (image_.isNull()) return;
-  // Whole pixels scaled without smoothing, so the picture stays the dialog's picture.
   const double fit = std::min(double(width()) / image_.width(), double(height()) / image_.height());
   const double scale = fit * zoom_;
   const QSizeF size(image_.width() * scale, image_.height() * scale);
   const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+  // Enlarged, every pixel becomes a block of one colour, so the picture stays the dialog's
+  // picture. Reduced, dropping whole rows and columns would drop the one-pixel axes and
+  // outlines with them; the reduced picture keeps them.
+  const QSize reduced_size = size.toSize();
+  if (scale < 1 && !reduced_size.isEmpty()) {
+    if (reduced_.size() != reduced_size) reduced_ = ReducedPicture(image_, reduced_size);
+    painter.drawImage(target.topLeft(), reduced_);
+    return;
+  }
   painter.drawImage(target, image_);
 }
 

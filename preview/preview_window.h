@@ -32,6 +32,7 @@ class SectionView : public QWidget {
 
  private:
   QImage image_;
+  QImage reduced_;   // the picture as last shown reduced
   double zoom_ = 1;  // relative to the fitted size
 };
 

@@ -12,6 +12,7 @@
 #include "editor/graphic_skeleton.h"
 #include "generators/common/preview_box.h"
 #include "generators/sideview/work_dialog.h"
+#include "generators/sideview/work_drawing.h"
 #include "preview/preview_window.h"
 #include "tests/support/preview_pixels.h"
 #include "tests/support/test_support.h"
@@ -82,6 +83,8 @@ class TestPreviewWindow : public QObject {
   void SideSectionIsTheDialogsPicture();
   void SpindlesSideBySideChuckOnTheFirst();
   void ShapeTheDialogCannotDrawIsAProblem();
+  void ReducedPictureKeepsItsAxes_data();
+  void ReducedPictureKeepsItsAxes();
 };
 
 void TestPreviewWindow::OpensWithTheProgramRead() {
@@ -251,6 +254,48 @@ void TestPreviewWindow::ShapeTheDialogCannotDrawIsAProblem() {
            QStringLiteral("N000 PT SS,LC,[0,0],[40,40],[20,10]"));
   auto* view = test::Child<SectionView>(&window, "picWork");
   QCOMPARE(test::ColorAt(view->Image(), {-25, -30}), kPreviewYellow);
+}
+
+// A picture larger than its view is shown reduced; its one-pixel axes must not drop out with
+// the rows and columns a plain reduction leaves away.
+void TestPreviewWindow::ReducedPictureKeepsItsAxes_data() {
+  QTest::addColumn<QSize>("view_size");
+  // clang-format off
+  QTest::newRow("to a third")    << QSize(267, 200);
+  QTest::newRow("to a quarter")  << QSize(200, 150);
+  QTest::newRow("to 0.31")       << QSize(247, 185);
+  QTest::newRow("to 0.7")        << QSize(561, 421);
+  QTest::newRow("to 0.15")       << QSize(120, 90);
+  // clang-format on
+}
+
+void TestPreviewWindow::ReducedPictureKeepsItsAxes() {
+  QFETCH(QSize, view_size);
+  PreviewCanvas canvas(QSize(801, 601));
+  InitWorkPreview(canvas);
+  SectionView view(canvas.Image());
+  view.resize(view_size);
+  const QImage shown = view.grab().toImage();
+  // Where the reduced picture stands in the view (it keeps its proportions).
+  const double scale = std::min(view.width() / 801.0, view.height() / 601.0);
+  const QRect picture =
+      QRect(QPoint(0, 0), QSize(801 * scale, 601 * scale))
+          .translated((view.width() - 801 * scale) / 2, (view.height() - 601 * scale) / 2)
+          .adjusted(1, 1, -1, -1);
+  const QPoint middle = picture.center();
+  // Across the middle band of rows every column, down the middle band of columns every row
+  // shows the white axis, in white.
+  const auto lit = [&shown](int x, int y) { return shown.pixel(x, y) == qRgb(255, 255, 255); };
+  for (int x = picture.left(); x <= picture.right(); ++x) {
+    bool any = false;
+    for (int y = middle.y() - 2; y <= middle.y() + 2; ++y) any |= lit(x, y);
+    QVERIFY2(any, qPrintable(QStringLiteral("column %1").arg(x)));
+  }
+  for (int y = picture.top(); y <= picture.bottom(); ++y) {
+    bool any = false;
+    for (int x = middle.x() - 2; x <= middle.x() + 2; ++x) any |= lit(x, y);
+    QVERIFY2(any, qPrintable(QStringLiteral("row %1").arg(y)));
+  }
 }
 
 }  // namespace zel
