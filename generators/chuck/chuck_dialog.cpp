@@ -71,7 +71,6 @@ ChuckDialog::ChuckDialog(const GeneratorContext& ctx, QWidget* parent)
   setWindowTitle(kCaption);
   ApplyGeneratorFont(this);
   BuildControls();
-  SetTabOrder();
   // The fields start empty but for WR, which holds the chuck-work end face.
   fields_[kWr]->setText(kChuckWorkEndFace);
   ConnectControls();
@@ -97,29 +96,11 @@ void ChuckDialog::BuildControls() {
                                  controls.Get<QPushButton>(u"Command1"));
   buttons_->SetGuard([this] { return MayTransfer(); });
   enter_ = new EnterNavigator(this);
-  resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
-}
-
-void ChuckDialog::SetTabOrder() {
   // The fields top to bottom, the two buttons, the four options, Check1, the pane, Check2.
-  const QList<QWidget*> order = {fields_[kD1],
-                                 fields_[kL1],
-                                 fields_[kCx],
-                                 fields_[kCz],
-                                 fields_[kD2],
-                                 fields_[kD3],
-                                 fields_[kL2],
-                                 fields_[kWr],
-                                 buttons_->transfer_button(),
-                                 buttons_->cancel_button(),
-                                 outside_option_,
-                                 inside_option_,
-                                 chuck_work_option_,
-                                 centre_work_option_,
-                                 switching_check_,
-                                 pane_,
-                                 barrier_check_};
-  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  controls.SetTabOrder({u"Text2", u"Text3", u"Text4", u"Text5", u"Text6", u"Text7", u"Text8",
+                        u"Text9", u"Command2", u"Command1", u"Option1", u"Option2", u"Option3",
+                        u"Option4", u"Check1", u"Text1", u"Check2"});
+  resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 }
 
 void ChuckDialog::ConnectControls() {

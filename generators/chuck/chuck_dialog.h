@@ -38,7 +38,6 @@ class ChuckDialog : public QDialog {
   enum Field { kD1, kL1, kCx, kCz, kD2, kD3, kL2, kWr, kFieldCount };
 
   void BuildControls();
-  void SetTabOrder();
   void ConnectControls();
 
   void Option1_Click();

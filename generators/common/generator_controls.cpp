@@ -4,6 +4,7 @@
 #include "generators/common/entry_field.h"
 #include "generators/common/illustration.h"
 #include "generators/common/output_pane.h"
+#include "generators/common/preview_box.h"
 
 namespace zel {
 
@@ -20,6 +21,11 @@ QWidget* MakeGeneratorControl(const ControlRow& row, QWidget* parent) {
     default:
       return nullptr;
   }
+}
+
+QWidget* MakeMaterialControl(const ControlRow& row, QWidget* parent) {
+  if (row.kind == ControlKind::kPicture) return new PreviewBox(row.name.toString(), parent);
+  return MakeGeneratorControl(row, parent);
 }
 
 }  // namespace zel

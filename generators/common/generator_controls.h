@@ -11,4 +11,8 @@ namespace zel {
 // other row gets the table's standard control.
 QWidget* MakeGeneratorControl(const ControlRow& row, QWidget* parent);
 
+// The maker hook of the material dialogs: their picture row is the black preview box, every
+// other row what MakeGeneratorControl makes.
+QWidget* MakeMaterialControl(const ControlRow& row, QWidget* parent);
+
 }  // namespace zel

@@ -1,9 +1,7 @@
 #include "generators/sideview/work_dialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,12 +9,10 @@
 
 #include "generators/common/dialog_style.h"
 #include "generators/common/enter_navigator.h"
-#include "generators/common/generator_controls.h"
+#include "generators/common/field_checks.h"
 #include "generators/common/output_pane.h"
 #include "generators/common/preview_box.h"
-#include "generators/common/transfer_buttons.h"
 #include "generators/sideview/work_drawing.h"
-#include "platform/control_table.h"
 #include "platform/fonts.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
@@ -37,26 +33,16 @@ const QString kD1Caption = QStringLiteral("開始径   D1");
 const QString kD2Caption = QStringLiteral("終点径   D2");
 const QString kLCaption = QStringLiteral("素材長さ  L");
 const QString kRCaption = QStringLiteral("半径      R");
-const QString kDecimalPointText = QStringLiteral("小数点以下は指令できません。");
 const QString kCalculationErrorText = QStringLiteral("計算エラー");
 
-constexpr int kClientWidth = 11670;
-constexpr int kClientHeight = 7830;
-
-// The controls, places in twips; the options' places are inside their frames.
+// The side view's own controls, places in twips, besides those it shares with the front view;
+// the options' places are inside their frame.
 using enum ControlKind;
 // clang-format off
-constexpr ControlRow kControls[] = {
-    {u"Picture1",   kPicture, u"",                 120,  120, 7215, 4695},
-    {u"Text1",      kPane,    u"",                 120, 4920, 7215, 2655},
-    {u"Frame1",     kFrame,   u"主軸選択",        8040,  120, 2775,  735},
-    {u"Option1(0)", kOption,  u"第一主軸",         120,  300, 1260,  300, u"Frame1"},
-    {u"Option1(1)", kOption,  u"第二主軸",        1440,  300, 1260,  300, u"Frame1"},
+constexpr ControlRow kOwnControls[] = {
     {u"Frame2",     kFrame,   u"入力開始位置",    8040, 1080, 2775,  735},
     {u"Option2(0)", kOption,  u"左端面",           120,  300, 1260,  300, u"Frame2"},
     {u"Option2(1)", kOption,  u"右端面",          1440,  300, 1260,  300, u"Frame2"},
-    {u"Label1",     kLabel,   u"素材形状選択",    8040, 2040, 2655,  240},
-    {u"Combo1",     kCombo,   u"",                8040, 2280, 2655,  330},
     {u"Label2",     kLabel,   u"",                7920, 3000, 1680,  255},
     {u"Text2",      kEntry,   u"",                9600, 2880, 1335,  375},
     {u"Label3",     kLabel,   u"",                7920, 3480, 1680,  255},
@@ -67,87 +53,40 @@ constexpr ControlRow kControls[] = {
     {u"Text5",      kEntry,   u"",                9600, 4320, 1335,  375},
     {u"Label6",     kLabel,   u"",                7920, 4920, 1680,  255},
     {u"Text6",      kEntry,   u"",                9600, 4800, 1335,  375},
-    {u"Label7",     kLabel,   u"注意：小数点以下は入力出来ません。", 7920, 5280, 3720, 255},
     {u"Check1",     kCheck,   u"",                9240, 5640,  255,  255},
     {u"Label8",     kLabel,   u"X-Z 断面表示",    9600, 5640, 1575,  255},
-    {u"Command3",   kButton,  u"全消去",          7800, 6120, 1455,  615},
-    {u"Command4",   kButton,  u"プログラム  書き込み", 9600, 6120, 1575, 615},
-    {u"Command1",   kButton,  u"キャンセル",      7800, 6960, 1455,  615},
-    {u"Command2",   kButton,  u"転送/終了",       9600, 6960, 1575,  615},
 };
 // clang-format on
-
-// The preview box is the side view's own; every other control is a generator dialog's usual.
-QWidget* MakeWorkControl(const ControlRow& row, QWidget* parent) {
-  if (row.kind == kPicture) return new PreviewBox(row.name.toString(), parent);
-  return MakeGeneratorControl(row, parent);
-}
-
-// Focus changes that the dialog's own handlers answer: the user moving on with Tab, the mouse
-// or Enter. A window or a pop-up coming and going moves the focus too, without meaning it.
-bool IsDeliberateFocusChange(Qt::FocusReason reason) {
-  return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-         reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
-         reason == Qt::OtherFocusReason;
-}
+constexpr auto kControls = WithMaterialRows(kOwnControls);
 
 }  // namespace
 
-WorkDialog::WorkDialog(const GeneratorContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-  setObjectName(QStringLiteral("frmWork"));
-  setWindowTitle(kCaption);
-  ApplyGeneratorFont(this);
-  BuildControls();
-  SetTabOrder();
-  ConnectControls();
-  resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
-  Form_Load();
-}
-
-void WorkDialog::BuildControls() {
-  const ControlSet controls(this, kControls, MakeWorkControl);
-  preview_ = controls.Get<PreviewBox>(u"Picture1");
-  pane_ = controls.Get<OutputPane>(u"Text1");
+WorkDialog::WorkDialog(const GeneratorContext& ctx, QWidget* parent)
+    : MaterialDialog(
+          ctx, QStringLiteral("frmWork"), kCaption, kControls,
+          [this] { return MakeWorkTransfer(pane_->Block(), section_check_->isChecked()); },
+          parent) {
   pane_->setFont(ProgramFont(kGeneratorFontPointSize));
   pane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   for (int i = 0; i < 2; ++i) {
-    spindle_options_[i] = controls.Get<QRadioButton>(QStringLiteral("Option1(%1)").arg(i));
-    face_options_[i] = controls.Get<QRadioButton>(QStringLiteral("Option2(%1)").arg(i));
+    face_options_[i] = controls_.Get<QRadioButton>(QStringLiteral("Option2(%1)").arg(i));
   }
-  shape_list_ = controls.Get<QComboBox>(u"Combo1");
   for (const QString& entry : kShapeEntries) shape_list_->addItem(entry);
   for (int i = 0; i < 5; ++i) {
-    labels_[i] = controls.Get<QLabel>(QStringLiteral("Label%1").arg(i + 2));
-    fields_[i] = controls.Get<QLineEdit>(QStringLiteral("Text%1").arg(i + 2));
+    labels_[i] = controls_.Get<QLabel>(QStringLiteral("Label%1").arg(i + 2));
+    fields_[i] = controls_.Get<QLineEdit>(QStringLiteral("Text%1").arg(i + 2));
     labels_[i]->setBuddy(fields_[i]);
+    decimal_check_->Watch(fields_[i]);
   }
-  section_check_ = controls.Get<QCheckBox>(u"Check1");
-  controls.Get<QLabel>(u"Label8")->setBuddy(section_check_);
-  clear_button_ = controls.Get<QPushButton>(u"Command3");
-  write_button_ = controls.Get<QPushButton>(u"Command4");
-  buttons_ = new TransferButtons(
-      this, ctx_.sink,
-      [this] { return MakeWorkTransfer(pane_->Block(), section_check_->isChecked()); },
-      controls.Get<QPushButton>(u"Command2"), controls.Get<QPushButton>(u"Command1"));
-  enter_ = new EnterNavigator(this);
-}
+  section_check_ = controls_.Get<QCheckBox>(u"Check1");
+  controls_.Get<QLabel>(u"Label8")->setBuddy(section_check_);
+  controls_.SetTabOrder({u"Combo1", u"Text2", u"Text3", u"Text4", u"Text5", u"Text6", u"Command4",
+                         u"Command2", u"Picture1", u"Text1", u"Option1(0)", u"Option1(1)",
+                         u"Option2(0)", u"Option2(1)", u"Command3", u"Command1", u"Check1"});
 
-void WorkDialog::SetTabOrder() {
-  QList<QWidget*> order = {shape_list_};
-  for (QLineEdit* field : fields_) order.append(field);
-  order.append({write_button_, buttons_->transfer_button(), preview_, pane_, spindle_options_[0],
-                spindle_options_[1], face_options_[0], face_options_[1], clear_button_,
-                buttons_->cancel_button(), section_check_});
-  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-}
-
-void WorkDialog::ConnectControls() {
   // The list lays out its rows when the user picks an entry (by mouse, keys or wheel); the
   // dialog's own selections call Combo1_Click themselves.
   connect(shape_list_, &QComboBox::activated, this, [this] { Combo1_Click(); });
-  shape_list_->installEventFilter(this);
-  for (QLineEdit* field : fields_) field->installEventFilter(this);
-
   enter_->Add(shape_list_, [this]() -> QWidget* {
     if (shape_list_->currentIndex() < 0) return nullptr;
     return fields_[0]->text().isEmpty() ? fields_[0] : fields_[1];
@@ -155,14 +94,8 @@ void WorkDialog::ConnectControls() {
   for (int row = 0; row < 5; ++row) {
     enter_->Add(fields_[row], [this, row] { return NextAfterRow(row); });
   }
-
-  for (int i = 0; i < 2; ++i) {
-    connect(spindle_options_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) Option1_Click(i);
-    });
-  }
-  connect(write_button_, &QPushButton::clicked, this, [this] { Command4_Click(); });
-  connect(clear_button_, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  resize(TwipsToPixels(kMaterialClientWidth), TwipsToPixels(kMaterialClientHeight));
+  Form_Load();
 }
 
 void WorkDialog::Form_Load() {
@@ -171,13 +104,6 @@ void WorkDialog::Form_Load() {
   SelectFirstSpindle();
   face_options_[1]->setChecked(true);
   chain_ = WorkChain{};
-}
-
-void WorkDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (shown_) return;
-  shown_ = true;
-  shape_list_->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* WorkDialog::NextAfterRow(int row) const {
@@ -274,53 +200,6 @@ void WorkDialog::ClearEntry() {
     fields_[i]->clear();
   }
   shape_list_->setCurrentIndex(-1);
-}
-
-void WorkDialog::SelectFirstSpindle() {
-  if (spindle_options_[0]->isChecked()) {
-    Option1_Click(0);
-  } else {
-    spindle_options_[0]->setChecked(true);
-  }
-}
-
-void WorkDialog::FocusShapeList() {
-  if (shape_list_->hasFocus()) {
-    Combo1_GotFocus();
-  } else {
-    shape_list_->setFocus(Qt::OtherFocusReason);
-  }
-}
-
-bool WorkDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == shape_list_ && event->type() == QEvent::FocusIn) {
-    if (IsDeliberateFocusChange(static_cast<QFocusEvent*>(event)->reason())) Combo1_GotFocus();
-  } else if (event->type() == QEvent::FocusOut && IsEntryField(watched) && !restoring_focus_) {
-    const auto* focus = static_cast<QFocusEvent*>(event);
-    // Checked only when the user moves on to another control of this dialog; never on the
-    // way to "キャンセル", which always closes whatever a field holds.
-    QWidget* next = QApplication::focusWidget();
-    if (IsDeliberateFocusChange(focus->reason()) && next && next != buttons_->cancel_button() &&
-        isAncestorOf(next)) {
-      auto* field = static_cast<QLineEdit*>(watched);
-      // After the focus change has run its course, not inside it.
-      QMetaObject::invokeMethod(
-          this, [this, field] { CheckDecimalPoint(field); }, Qt::QueuedConnection);
-    }
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
-void WorkDialog::CheckDecimalPoint(QLineEdit* field) {
-  if (!isVisible() || !field->text().contains(QLatin1Char('.'))) return;
-  ctx_.prompts.Message(this, kDecimalPointText, kAppTitle, PromptIcon::kNone);
-  restoring_focus_ = true;
-  field->setFocus(Qt::OtherFocusReason);
-  restoring_focus_ = false;
-}
-
-bool WorkDialog::IsEntryField(QObject* object) const {
-  return std::find(fields_.begin(), fields_.end(), object) != fields_.end();
 }
 
 StartFace WorkDialog::Face() const {
