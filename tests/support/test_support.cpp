@@ -32,6 +32,16 @@ void IsolateSettings() {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
 }
 
+QString Describe(const PromptRequest& request) {
+  static const char* const kIcons[] = {"no icon", "warning", "information", "critical"};
+  const char* buttons = request.buttons == PromptButtons::kOk          ? "OK"
+                        : request.default_button == PromptAnswer::kYes ? "Yes/No, default Yes"
+                                                                       : "Yes/No, default No";
+  return QStringLiteral("%1 | %2 | %3 | %4")
+      .arg(request.text, request.title, QLatin1String(kIcons[int(request.icon)]),
+           QLatin1String(buttons));
+}
+
 QString Lines(const QStringList& lines) {
   QString block;
   for (const QString& line : lines) block += line + QStringLiteral("\r\n");

@@ -65,6 +65,10 @@ class RecordingBlockSink : public BlockSink {
   QStringList blocks;
 };
 
+// A message box request in one line, "text | title | icon | buttons", so that one comparison
+// checks all four: "データが未設定です。 | ZEL_Editor | warning | OK".
+QString Describe(const PromptRequest& request);
+
 // Points the per-user settings store at a fresh temporary folder. Call before the first
 // QSettings is made.
 void IsolateSettings();

@@ -1,21 +1,16 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgWidget>
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include <memory>
-
 #include "generators/chuck/chuck_dialog.h"
-#include "tests/support/test_support.h"
+#include "tests/support/dialog_harness.h"
 
 namespace zel {
 
@@ -27,12 +22,12 @@ const QString kOpeningBlock = Lines({"NOEX VCHKD= VCHKL=", "NOEX VCHKX= VCHKZ=",
 
 }  // namespace
 
-class TestChuckDialog : public QObject {
+class TestChuckDialog : public QObject, test::DialogHarness<ChuckDialog> {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
+  void init() { QVERIFY(Open()); }
+  void cleanup() { Close(); }
 
   void OpeningState();
   void Captions_data();
@@ -67,22 +62,11 @@ class TestChuckDialog : public QObject {
   void CancelTransfersNothing();
 
  private:
-  QLineEdit* Field(const char* name) const { return Find<QLineEdit>(name); }
-  template <typename T>
-  T* Find(const QString& name) const {
-    return test::Child<T>(dialog_.get(), name);
-  }
-  QString Pane() const {
-    return Find<QPlainTextEdit>("Text1")->toPlainText().replace("\n", "\r\n");
-  }
+  QLineEdit* Field(const QString& name) const { return Find<QLineEdit>(name); }
   // Types a text into a field and confirms it with Enter, as the user does.
-  void Enter(const char* name, const QString& text) {
+  void Enter(const QString& name, const QString& text) {
     QTest::keyClicks(Field(name), text);
     QTest::keyClick(Field(name), Qt::Key_Return);
-  }
-  void Click(const char* name) {
-    QWidget* widget = Find<QWidget>(name);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
   }
   // Fills D1 to CZ with the worked example's jaw values.
   void EnterJawValues() {
@@ -91,22 +75,14 @@ class TestChuckDialog : public QObject {
     Enter("Text4", "100");
     Enter("Text5", "-150");
   }
-  QWidget* Focus() const { return dialog_->focusWidget(); }
-
-  test::RecordingPrompts prompts_;
-  test::RecordingBlockSink sink_;
-  std::unique_ptr<ChuckDialog> dialog_;
+  // Fills D2 to WR with the worked example's centre values.
+  void EnterCentreValues() {
+    Enter("Text6", "10");
+    Enter("Text7", "30");
+    Enter("Text8", "40");
+    Enter("Text9", "200");
+  }
 };
-
-void TestChuckDialog::init() {
-  prompts_.requests.clear();
-  sink_.blocks.clear();
-  dialog_ = std::make_unique<ChuckDialog>(GeneratorContext{prompts_, sink_});
-  dialog_->show();
-  QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-}
-
-void TestChuckDialog::cleanup() { dialog_.reset(); }
 
 void TestChuckDialog::OpeningState() {
   QCOMPARE(dialog_->objectName(), QStringLiteral("frmChuck"));
@@ -134,63 +110,34 @@ void TestChuckDialog::OpeningState() {
 void TestChuckDialog::Captions_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("caption");
-  QTest::newRow("window") << "frmChuck"
-                          << "チャック/心押し";
-  QTest::newRow("D1") << "Text2"
-                      << "チャック爪寸法 D1";
-  QTest::newRow("L1") << "Text3"
-                      << "チャック爪寸法 L1";
-  QTest::newRow("CX") << "Text4"
-                      << "チャック爪位置 CX";
-  QTest::newRow("CZ") << "Text5"
-                      << "チャック爪位置 CZ";
-  QTest::newRow("D2") << "Text6"
-                      << "センター穴径 D2";
-  QTest::newRow("D3") << "Text7"
-                      << "センター軸径 D3";
-  QTest::newRow("L2") << "Text8"
-                      << "センター長さ L2";
-  QTest::newRow("WR") << "Text9"
-                      << "素材端面位置 WR";
-  QTest::newRow("Frame1") << "Frame1"
-                          << "チャック把握切替";
-  QTest::newRow("Option1") << "Option1"
-                           << "外径";
-  QTest::newRow("Option2") << "Option2"
-                           << "内径";
-  QTest::newRow("Frame2") << "Frame2"
-                          << "チャック/センターワーク切替";
-  QTest::newRow("Option3") << "Option3"
-                           << "チャックワーク";
-  QTest::newRow("Option4") << "Option4"
-                           << "センターワーク";
-  QTest::newRow("Check1") << "Check1"
-                          << "切替システム変数を使用する";
-  QTest::newRow("Check2") << "Check2"
-                          << "バリア機能を有効にする";
-  QTest::newRow("Command2") << "Command2"
-                            << "転送/終了";
-  QTest::newRow("Command1") << "Command1"
-                            << "キャンセル";
+  // clang-format off
+  QTest::newRow("window")   << "frmChuck" << "チャック/心押し";
+  QTest::newRow("D1")       << "Text2"    << "チャック爪寸法 D1";
+  QTest::newRow("L1")       << "Text3"    << "チャック爪寸法 L1";
+  QTest::newRow("CX")       << "Text4"    << "チャック爪位置 CX";
+  QTest::newRow("CZ")       << "Text5"    << "チャック爪位置 CZ";
+  QTest::newRow("D2")       << "Text6"    << "センター穴径 D2";
+  QTest::newRow("D3")       << "Text7"    << "センター軸径 D3";
+  QTest::newRow("L2")       << "Text8"    << "センター長さ L2";
+  QTest::newRow("WR")       << "Text9"    << "素材端面位置 WR";
+  QTest::newRow("Frame1")   << "Frame1"   << "チャック把握切替";
+  QTest::newRow("Option1")  << "Option1"  << "外径";
+  QTest::newRow("Option2")  << "Option2"  << "内径";
+  QTest::newRow("Frame2")   << "Frame2"   << "チャック/センターワーク切替";
+  QTest::newRow("Option3")  << "Option3"  << "チャックワーク";
+  QTest::newRow("Option4")  << "Option4"  << "センターワーク";
+  QTest::newRow("Check1")   << "Check1"   << "切替システム変数を使用する";
+  QTest::newRow("Check2")   << "Check2"   << "バリア機能を有効にする";
+  QTest::newRow("Command2") << "Command2" << "転送/終了";
+  QTest::newRow("Command1") << "Command1" << "キャンセル";
+  // clang-format on
 }
 
 void TestChuckDialog::Captions() {
   QFETCH(QString, name);
   QFETCH(QString, caption);
-  QString shown;
-  if (name == dialog_->objectName()) {
-    shown = dialog_->windowTitle();
-  } else if (auto* field = dialog_->findChild<QLineEdit*>(name)) {
-    // A field's caption is the label that names it.
-    for (QLabel* label : dialog_->findChildren<QLabel*>()) {
-      if (label->buddy() == field) shown = label->text();
-    }
-  } else if (auto* frame = dialog_->findChild<QGroupBox*>(name)) {
-    shown = frame->title();
-  } else {
-    shown = Find<QAbstractButton>(name)->text();
-  }
-  QCOMPARE(shown, caption);
+  // A field's caption is the label that names it.
+  QCOMPARE(test::Caption(name == dialog_->objectName() ? dialog_.get() : Find(name)), caption);
 }
 
 void TestChuckDialog::TabOrder() {
@@ -198,12 +145,7 @@ void TestChuckDialog::TabOrder() {
   const QStringList expected = {"Text2",   "Text3",   "Text4",    "Text5",    "Text6",   "Text7",
                                 "Text8",   "Text9",   "Command2", "Command1", "Option1", "Option2",
                                 "Option3", "Option4", "Check1",   "Text1",    "Check2"};
-  QStringList chain;
-  QWidget* widget = Field("Text2");
-  do {
-    if (widget->focusPolicy() & Qt::TabFocus) chain << widget->objectName();
-    widget = widget->nextInFocusChain();
-  } while (widget != Field("Text2"));
+  QStringList chain = test::TabChain(Field("Text2"));
   chain.removeAll(QString());
   QCOMPARE(chain, expected);
 }
@@ -213,10 +155,7 @@ void TestChuckDialog::WorkedExampleEightLines() {
   Click("Check1");
   Click("Check2");
   EnterJawValues();
-  Enter("Text6", "10");
-  Enter("Text7", "30");
-  Enter("Text8", "40");
-  Enter("Text9", "200");
+  EnterCentreValues();
   const QString block =
       Lines({"NOEX VCHIO=0 (OD CLAMP)", "NOEX VCHSW=1 (CENTER WORK)", "NOEX VCHKD=50 VCHKL=20",
              "NOEX VCHKX=100 VCHKZ=-150", "NOEX VTSDA=10 VTSDB=30", "NOEX VTSL=40 VWKR=200",
@@ -225,8 +164,7 @@ void TestChuckDialog::WorkedExampleEightLines() {
   Click("Command2");
   QCOMPARE(sink_.blocks, QStringList{block});
   QVERIFY(prompts_.requests.isEmpty());
-  QVERIFY(!dialog_->isVisible());
-  QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+  QVERIFY(ClosedWith(QDialog::Accepted));
 }
 
 void TestChuckDialog::WorkedExampleThreeLines() {
@@ -260,17 +198,15 @@ void TestChuckDialog::TransferRefusedForMissingValue() {
   if (empty_field != "all") {
     for (int i = 2; i <= (centre_work ? 9 : 5); ++i) {
       const QString name = QStringLiteral("Text%1").arg(i);
-      if (name != empty_field) Enter(qPrintable(name), QString::number(i * 10));
+      if (name != empty_field) Enter(name, QString::number(i * 10));
     }
   }
   const QString pane_before = Pane();
   Click("Command2");
   QVERIFY(sink_.blocks.isEmpty());
   QCOMPARE(prompts_.requests.size(), 1);
-  QCOMPARE(prompts_.requests[0].text, QStringLiteral("データが未設定です。"));
-  QCOMPARE(prompts_.requests[0].title, QStringLiteral("ZEL_Editor"));
-  QCOMPARE(prompts_.requests[0].icon, PromptIcon::kWarning);
-  QCOMPARE(prompts_.requests[0].buttons, PromptButtons::kOk);
+  QCOMPARE(test::Describe(prompts_.requests[0]),
+           "データが未設定です。 | ZEL_Editor | warning | OK");
   QVERIFY(dialog_->isVisible());
   QCOMPARE(Pane(), pane_before);
 }
@@ -295,10 +231,7 @@ void TestChuckDialog::CentreWorkSwitching() {
     QCOMPARE(Field(name)->palette().color(QPalette::Active, QPalette::Base),
              QApplication::palette().color(QPalette::Active, QPalette::Base));
   }
-  Enter("Text6", "10");
-  Enter("Text7", "30");
-  Enter("Text8", "40");
-  Enter("Text9", "200");
+  EnterCentreValues();
 
   Click("Option3");
   QCOMPARE(Field("Text9")->text(), QStringLiteral("9999"));
@@ -317,9 +250,10 @@ void TestChuckDialog::CentreWorkSwitching() {
 void TestChuckDialog::BarrierLines_data() {
   QTest::addColumn<bool>("centre_work");
   QTest::addColumn<QString>("tail");
-  QTest::newRow("chuck work") << false << "NOEX VWKR=9999\r\nN000 M25 (CHUCK BARRIER ON)\r\n";
-  QTest::newRow("centre work")
-      << true << "N000 M25 (CHUCK BARRIER ON)\r\nN000 M21 (TAILSTOCK BARRIER ON)\r\n";
+  // clang-format off
+  QTest::newRow("chuck work")  << false << "NOEX VWKR=9999\r\nN000 M25 (CHUCK BARRIER ON)\r\n";
+  QTest::newRow("centre work") << true  << "N000 M25 (CHUCK BARRIER ON)\r\nN000 M21 (TAILSTOCK BARRIER ON)\r\n";
+  // clang-format on
 }
 
 void TestChuckDialog::BarrierLines() {
@@ -354,24 +288,17 @@ void TestChuckDialog::EnterMovesFocus_data() {
   QTest::addColumn<bool>("centre_work");
   QTest::addColumn<QString>("from");
   QTest::addColumn<QString>("to");
-  QTest::newRow("D1") << false << "Text2"
-                      << "Text3";
-  QTest::newRow("L1") << false << "Text3"
-                      << "Text4";
-  QTest::newRow("CX") << false << "Text4"
-                      << "Text5";
-  QTest::newRow("CZ in chuck work") << false << "Text5"
-                                    << "Command2";
-  QTest::newRow("CZ in centre work") << true << "Text5"
-                                     << "Text6";
-  QTest::newRow("D2") << true << "Text6"
-                      << "Text7";
-  QTest::newRow("D3") << true << "Text7"
-                      << "Text8";
-  QTest::newRow("L2") << true << "Text8"
-                      << "Text9";
-  QTest::newRow("WR") << true << "Text9"
-                      << "Command2";
+  // clang-format off
+  QTest::newRow("D1")                << false << "Text2" << "Text3";
+  QTest::newRow("L1")                << false << "Text3" << "Text4";
+  QTest::newRow("CX")                << false << "Text4" << "Text5";
+  QTest::newRow("CZ in chuck work")  << false << "Text5" << "Command2";
+  QTest::newRow("CZ in centre work") << true  << "Text5" << "Text6";
+  QTest::newRow("D2")                << true  << "Text6" << "Text7";
+  QTest::newRow("D3")                << true  << "Text7" << "Text8";
+  QTest::newRow("L2")                << true  << "Text8" << "Text9";
+  QTest::newRow("WR")                << true  << "Text9" << "Command2";
+  // clang-format on
 }
 
 void TestChuckDialog::EnterMovesFocus() {
@@ -379,10 +306,10 @@ void TestChuckDialog::EnterMovesFocus() {
   QFETCH(QString, from);
   QFETCH(QString, to);
   if (centre_work) Click("Option4");
-  QLineEdit* field = Field(qPrintable(from));
+  QLineEdit* field = Field(from);
   field->setFocus();
   // A hand edit in the pane shows that Enter rebuilds the block as well.
-  Find<QPlainTextEdit>("Text1")->setPlainText("hand edit");
+  PaneBox()->setPlainText("hand edit");
   QTest::keyClick(field, Qt::Key_Return);
   QCOMPARE(Focus()->objectName(), to);
   QVERIFY(Pane().startsWith("NOEX VCHKD="));
@@ -411,8 +338,8 @@ void TestChuckDialog::EnterOnControlsThatAreNotFields_data() {
   QTest::newRow("Check1 does nothing")         << false << "Check1"   << 0 << true;
   QTest::newRow("Check2 does nothing")         << false << "Check2"   << 0 << true;
   QTest::newRow("pane takes a line")           << false << "Text1"    << 0 << true;
-  QTest::newRow("キャンセル closes")            << false << "Command1" << 0 << false;
-  QTest::newRow("転送/終了 transfers")          << false << "Command2" << 1 << false;
+  QTest::newRow("キャンセル closes")           << false << "Command1" << 0 << false;
+  QTest::newRow("転送/終了 transfers")         << false << "Command2" << 1 << false;
   // clang-format on
 }
 
@@ -424,19 +351,14 @@ void TestChuckDialog::EnterOnControlsThatAreNotFields() {
   // With every required value filled, a transfer set off by mistake would go through.
   if (centre_work) Click("Option4");
   EnterJawValues();
-  if (centre_work) {
-    Enter("Text6", "10");
-    Enter("Text7", "30");
-    Enter("Text8", "40");
-    Enter("Text9", "200");
-  }
+  if (centre_work) EnterCentreValues();
   const QString block = Pane();
-  QWidget* widget = Find<QWidget>(control);
+  QWidget* widget = Find(control);
   widget->setFocus(Qt::TabFocusReason);
   QCOMPARE(Focus(), widget);
   const bool checked_before =
       qobject_cast<QAbstractButton*>(widget) && qobject_cast<QAbstractButton*>(widget)->isChecked();
-  if (auto* pane = qobject_cast<QPlainTextEdit*>(widget)) pane->moveCursor(QTextCursor::End);
+  if (auto* pane = qobject_cast<OutputPane*>(widget)) pane->moveCursor(QTextCursor::End);
   // The main Enter key, then (while the dialog is still there) the number pad's.
   QTest::keyClick(widget, Qt::Key_Return);
   if (dialog_->isVisible()) QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
@@ -461,7 +383,7 @@ void TestChuckDialog::NoButtonIsTheDefault() {
     QVERIFY2(!button->isDefault(), name);
     QVERIFY2(!button->autoDefault(), name);
   }
-  Find<QWidget>("Option1")->setFocus(Qt::TabFocusReason);
+  Find("Option1")->setFocus(Qt::TabFocusReason);
   for (QPushButton* button : dialog_->findChildren<QPushButton*>()) {
     QVERIFY2(!button->isDefault(), qPrintable(button->objectName()));
   }
@@ -485,12 +407,11 @@ void TestChuckDialog::PaneFollowsEachCharacter_data() {
   QTest::addColumn<int>("line");
   QTest::addColumn<QString>("head");
   QTest::addColumn<QString>("tail");
-  QTest::newRow("D1") << "Text2" << 0 << "NOEX VCHKD="
-                      << " VCHKL=";
-  QTest::newRow("CZ") << "Text5" << 1 << "NOEX VCHKX= VCHKZ="
-                      << "";
-  QTest::newRow("WR") << "Text9" << 3 << "NOEX VTSL= VWKR="
-                      << "";
+  // clang-format off
+  QTest::newRow("D1") << "Text2" << 0 << "NOEX VCHKD="        << " VCHKL=";
+  QTest::newRow("CZ") << "Text5" << 1 << "NOEX VCHKX= VCHKZ=" << "";
+  QTest::newRow("WR") << "Text9" << 3 << "NOEX VTSL= VWKR="   << "";
+  // clang-format on
 }
 
 void TestChuckDialog::PaneFollowsEachCharacter() {
@@ -499,7 +420,7 @@ void TestChuckDialog::PaneFollowsEachCharacter() {
   QFETCH(QString, head);
   QFETCH(QString, tail);
   if (field == "Text9") Click("Option4");
-  QLineEdit* edit = Field(qPrintable(field));
+  QLineEdit* edit = Field(field);
   QString typed;
   for (const QChar c : QStringLiteral("-150.5")) {
     QTest::keyClick(edit, c.toLatin1());
@@ -522,7 +443,7 @@ void TestChuckDialog::ValueTypedWithoutEnterIsTransferred() {
 
 void TestChuckDialog::HandEditsLastUntilTheNextChange() {
   EnterJawValues();
-  auto* pane = Find<QPlainTextEdit>("Text1");
+  OutputPane* pane = PaneBox();
   pane->setFocus();
   pane->moveCursor(QTextCursor::End);
   QTest::keyClicks(pane, "N000 M30");
@@ -607,8 +528,7 @@ void TestChuckDialog::CancelTransfersNothing() {
   Click("Command1");
   QVERIFY(sink_.blocks.isEmpty());
   QVERIFY(prompts_.requests.isEmpty());
-  QVERIFY(!dialog_->isVisible());
-  QCOMPARE(dialog_->result(), int(QDialog::Rejected));
+  QVERIFY(ClosedWith(QDialog::Rejected));
 }
 
 }  // namespace zel

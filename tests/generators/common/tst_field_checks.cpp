@@ -90,11 +90,8 @@ void TestFieldChecks::DecimalPointOnLeaving() {
   QCOMPARE(d.dialog.focusWidget(), warned ? d.first : d.second);
   QCOMPARE(d.first->text(), text);
   if (!warned) return;
-  const PromptRequest& request = d.prompts.requests[0];
-  QCOMPARE(request.text, QStringLiteral("小数点以下は指令できません。"));
-  QCOMPARE(request.title, QStringLiteral("ZEL_Editor"));
-  QCOMPARE(request.icon, PromptIcon::kNone);
-  QCOMPARE(request.buttons, PromptButtons::kOk);
+  QCOMPARE(test::Describe(d.prompts.requests[0]),
+           "小数点以下は指令できません。 | ZEL_Editor | no icon | OK");
 }
 
 void TestFieldChecks::NoCheckOnTheWayToAnExemptControl() {

@@ -66,30 +66,16 @@ void TestGeneratorCommon::PaneTextConversions_data() {
   QTest::addColumn<QString>("block");
   QTest::addColumn<QString>("pane");
   QTest::addColumn<QString>("back");
-  QTest::newRow("empty") << ""
-                         << ""
-                         << "";
-  QTest::newRow("one line") << "NOEX A=1\r\n"
-                            << "NOEX A=1\n"
-                            << "NOEX A=1\r\n";
-  QTest::newRow("two lines") << "A\r\nB\r\n"
-                             << "A\nB\n"
-                             << "A\r\nB\r\n";
-  QTest::newRow("no final line end") << "A\r\nB"
-                                     << "A\nB"
-                                     << "A\r\nB";
-  QTest::newRow("empty line kept") << "A\r\n\r\nB\r\n"
-                                   << "A\n\nB\n"
-                                   << "A\r\n\r\nB\r\n";
-  QTest::newRow("stray CR") << "A\rB"
-                            << "A\nB"
-                            << "A\r\nB";
-  QTest::newRow("bare LF") << "A\nB"
-                           << "A\nB"
-                           << "A\r\nB";
-  QTest::newRow("leading blank kept") << " 5\r\n"
-                                      << " 5\n"
-                                      << " 5\r\n";
+  // clang-format off
+  QTest::newRow("empty")              << ""               << ""           << "";
+  QTest::newRow("one line")           << "NOEX A=1\r\n"   << "NOEX A=1\n" << "NOEX A=1\r\n";
+  QTest::newRow("two lines")          << "A\r\nB\r\n"     << "A\nB\n"     << "A\r\nB\r\n";
+  QTest::newRow("no final line end")  << "A\r\nB"         << "A\nB"       << "A\r\nB";
+  QTest::newRow("empty line kept")    << "A\r\n\r\nB\r\n" << "A\n\nB\n"   << "A\r\n\r\nB\r\n";
+  QTest::newRow("stray CR")           << "A\rB"           << "A\nB"       << "A\r\nB";
+  QTest::newRow("bare LF")            << "A\nB"           << "A\nB"       << "A\r\nB";
+  QTest::newRow("leading blank kept") << " 5\r\n"         << " 5\n"       << " 5\r\n";
+  // clang-format on
 }
 
 void TestGeneratorCommon::PaneTextConversions() {
@@ -147,10 +133,10 @@ void TestGeneratorCommon::OutputPaneCaretInBlockPositions_data() {
   QTest::addColumn<QString>("after");    // the block after inserting "X=1\r\n" there
 
   // clang-format off
-  QTest::newRow("at the start")                 << qsizetype(0)  << "X=1\r\nA\r\nN000 END\r\n";
-  QTest::newRow("start of the END line")        << qsizetype(3)  << "A\r\nX=1\r\nN000 END\r\n";
+  QTest::newRow("at the start")                << qsizetype(0)       << "X=1\r\nA\r\nN000 END\r\n";
+  QTest::newRow("start of the END line")       << qsizetype(3)       << "A\r\nX=1\r\nN000 END\r\n";
   QTest::newRow("length minus 10 is the same") << qsizetype(13 - 10) << "A\r\nX=1\r\nN000 END\r\n";
-  QTest::newRow("at the end")                   << qsizetype(13) << "A\r\nN000 END\r\nX=1\r\n";
+  QTest::newRow("at the end")                  << qsizetype(13)      << "A\r\nN000 END\r\nX=1\r\n";
   // clang-format on
 }
 
@@ -315,11 +301,8 @@ void TestGeneratorCommon::WarningTextIconAndTitle() {
   QWidget parent;
   WarnDataMissing(prompts, &parent);
   QCOMPARE(prompts.requests.size(), 1);
-  const PromptRequest& request = prompts.requests.first();
-  QCOMPARE(request.text, QStringLiteral("データが未設定です。"));
-  QCOMPARE(request.title, QStringLiteral("ZEL_Editor"));
-  QCOMPARE(request.icon, PromptIcon::kWarning);
-  QCOMPARE(request.buttons, PromptButtons::kOk);
+  QCOMPARE(test::Describe(prompts.requests.first()),
+           "データが未設定です。 | ZEL_Editor | warning | OK");
 }
 
 void TestGeneratorCommon::IllustrationPlacedByTwips() {
@@ -353,17 +336,17 @@ void TestGeneratorCommon::SingleLineOfPaste_data() {
   QTest::addColumn<QString>("pasted");
   QTest::addColumn<QString>("kept");
   // clang-format off
-  QTest::newRow("one line")                 << "50.5"          << "50.5";
-  QTest::newRow("empty")                    << ""              << "";
-  QTest::newRow("CRLF splits")              << "1\r\n2"        << "1";
-  QTest::newRow("bare LF splits")           << "1\n2"          << "1";
-  QTest::newRow("bare CR splits")           << "1\r2"          << "1";
-  QTest::newRow("line end at the start")    << "\r\n2"         << "";
-  QTest::newRow("trailing line end")        << "-150\r\n"      << "-150";
-  QTest::newRow("several lines")            << "a\r\nb\r\nc"    << "a";
-  QTest::newRow("blanks and tabs kept")     << " 5\t6 \r\n7"    << " 5\t6 ";
-  QTest::newRow("japanese kept")            << "（爪）\n2"      << "（爪）";
-  QTest::newRow("astral character kept")    << "𩸽1\r\n"        << "𩸽1";
+  QTest::newRow("one line")              << "50.5"        << "50.5";
+  QTest::newRow("empty")                 << ""            << "";
+  QTest::newRow("CRLF splits")           << "1\r\n2"      << "1";
+  QTest::newRow("bare LF splits")        << "1\n2"        << "1";
+  QTest::newRow("bare CR splits")        << "1\r2"        << "1";
+  QTest::newRow("line end at the start") << "\r\n2"       << "";
+  QTest::newRow("trailing line end")     << "-150\r\n"    << "-150";
+  QTest::newRow("several lines")         << "a\r\nb\r\nc" << "a";
+  QTest::newRow("blanks and tabs kept")  << " 5\t6 \r\n7" << " 5\t6 ";
+  QTest::newRow("japanese kept")         << "（爪）\n2"      << "（爪）";
+  QTest::newRow("astral character kept") << "𩸽1\r\n"      << "𩸽1";
   // clang-format on
 }
 
@@ -381,11 +364,11 @@ void TestGeneratorCommon::EntryFieldPastesFirstLine_data() {
   QTest::addColumn<QString>("after");
   QTest::addColumn<int>("cursor");
   // clang-format off
-  QTest::newRow("into an empty field")      << ""     << 0 << 0 << "1\r\n2" << "1"     << 1;
-  QTest::newRow("between two characters")   << "AB"   << 1 << 0 << "1\r\n2" << "A1B"   << 2;
-  QTest::newRow("over a selection")         << "ABCD" << 1 << 2 << "xy\nz"  << "AxyD"  << 3;
-  QTest::newRow("line end first clears sel") << "ABCD" << 1 << 2 << "\r\nz"  << "AD"    << 1;
-  QTest::newRow("one line as it stands")    << "10"   << 2 << 0 << ".5"     << "10.5"  << 4;
+  QTest::newRow("into an empty field")       << ""     << 0 << 0 << "1\r\n2" << "1"    << 1;
+  QTest::newRow("between two characters")    << "AB"   << 1 << 0 << "1\r\n2" << "A1B"  << 2;
+  QTest::newRow("over a selection")          << "ABCD" << 1 << 2 << "xy\nz"  << "AxyD" << 3;
+  QTest::newRow("line end first clears sel") << "ABCD" << 1 << 2 << "\r\nz"  << "AD"   << 1;
+  QTest::newRow("one line as it stands")     << "10"   << 2 << 0 << ".5"     << "10.5" << 4;
   // clang-format on
 }
 
@@ -532,12 +515,12 @@ void TestGeneratorCommon::TablesMakeTheGeneratorClasses_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("class_name");
   // clang-format off
-  QTest::newRow("entry row: entry field")      << "Text2"       << "zel::EntryField";
-  QTest::newRow("button row: command button")  << "Command2"    << "zel::CommandButton";
-  QTest::newRow("pane row: output pane")       << "Text1"       << "zel::OutputPane";
-  QTest::newRow("picture row: illustration")   << "Picture1(0)" << "zel::Illustration";
-  QTest::newRow("label row: standard label")   << "Label1"      << "QLabel";
-  QTest::newRow("check row: standard box")     << "Check1"      << "QCheckBox";
+  QTest::newRow("entry row: entry field")     << "Text2"       << "zel::EntryField";
+  QTest::newRow("button row: command button") << "Command2"    << "zel::CommandButton";
+  QTest::newRow("pane row: output pane")      << "Text1"       << "zel::OutputPane";
+  QTest::newRow("picture row: illustration")  << "Picture1(0)" << "zel::Illustration";
+  QTest::newRow("label row: standard label")  << "Label1"      << "QLabel";
+  QTest::newRow("check row: standard box")    << "Check1"      << "QCheckBox";
   // clang-format on
 }
 

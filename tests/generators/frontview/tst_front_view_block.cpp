@@ -4,18 +4,11 @@
 #include <limits>
 
 #include "generators/frontview/front_view_block.h"
+#include "tests/support/test_support.h"
 
 namespace zel {
 
-namespace {
-
-QString Lines(const QStringList& lines) {
-  QString block;
-  for (const QString& line : lines) block += line + "\r\n";
-  return block;
-}
-
-}  // namespace
+using test::Lines;
 
 class TestFrontViewBlock : public QObject {
   Q_OBJECT

@@ -1,18 +1,12 @@
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
-#include <memory>
-
-#include "generators/common/output_pane.h"
 #include "generators/common/preview_box.h"
 #include "generators/frontview/front_view_dialog.h"
+#include "tests/support/dialog_harness.h"
 #include "tests/support/preview_pixels.h"
-#include "tests/support/test_support.h"
 
 namespace zel {
 
@@ -24,20 +18,20 @@ const QString kFirstFrame = Lines({"N000 DEF WORKF", "N000 END"});
 
 }  // namespace
 
-class TestFrontViewDialog : public QObject {
+class TestFrontViewDialog : public QObject, test::DialogHarness<FrontViewDialog> {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
+  void init() { QVERIFY(Open()); }
+  void cleanup() { Close(); }
 
   void OpeningState();
   void Captions_data();
   void Captions();
   void TabOrder();
   void WorkedExampleSixLines();
-  void OddDiameterWritesItsRadiusRoundedDown();
-  void EmptyDiameter();
+  void OneWrite_data();
+  void OneWrite();
   void NoShapeChosenWritesNothing();
   void InnerCircleMustBeChosenEachTime();
   void ShapeListOffersTheOuterCircleOnFocus();
@@ -52,26 +46,14 @@ class TestFrontViewDialog : public QObject {
   void DecimalPointCheck();
   void DecimalPointNotCheckedOnTheWayToCancel();
   void ClearAll();
-  void FreshTransferHandsOverTheFrame();
+  void TransferHandsOverThePaneAsItStands_data();
   void TransferHandsOverThePaneAsItStands();
   void CancelAndEscapeHandOverNothing();
 
  private:
-  template <typename T>
-  T* Find(const QString& name) const {
-    T* widget = dialog_->findChild<T*>(name);
-    if (!widget) qFatal("no control %s", qPrintable(name));
-    return widget;
-  }
   QComboBox* List() const { return Find<QComboBox>("Combo1"); }
   QLineEdit* Diameter() const { return Find<QLineEdit>("Text2"); }
-  OutputPane* Pane() const { return Find<OutputPane>("Text1"); }
   const PreviewCanvas& Preview() const { return Find<PreviewBox>("Picture1")->canvas(); }
-  QWidget* Focus() const { return dialog_->focusWidget(); }
-  void Click(const char* name) {
-    QWidget* widget = Find<QWidget>(name);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-  }
   // Chooses a shape with the keyboard, types the diameter and writes, as the user does.
   void Write(int entry, const QString& diameter) {
     List()->setFocus(Qt::TabFocusReason);
@@ -83,24 +65,10 @@ class TestFrontViewDialog : public QObject {
   }
   // The pane's caret counted in the block's terms (a line end counting two).
   int Caret() const {
-    const QString before = Pane()->toPlainText().left(Pane()->textCursor().position());
+    const QString before = PaneBox()->toPlainText().left(PaneBox()->textCursor().position());
     return before.size() + before.count(QLatin1Char('\n'));
   }
-
-  test::RecordingPrompts prompts_;
-  test::RecordingBlockSink sink_;
-  std::unique_ptr<FrontViewDialog> dialog_;
 };
-
-void TestFrontViewDialog::init() {
-  prompts_.requests.clear();
-  sink_.blocks.clear();
-  dialog_ = std::make_unique<FrontViewDialog>(GeneratorContext{prompts_, sink_});
-  dialog_->show();
-  QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-}
-
-void TestFrontViewDialog::cleanup() { dialog_.reset(); }
 
 void TestFrontViewDialog::OpeningState() {
   QCOMPARE(dialog_->objectName(), QStringLiteral("frmWorkFace"));
@@ -111,7 +79,7 @@ void TestFrontViewDialog::OpeningState() {
   QCOMPARE(Diameter()->text(), QString());
   QVERIFY(Find<QRadioButton>("Option1(0)")->isChecked());
   QVERIFY(!Find<QRadioButton>("Option1(1)")->isChecked());
-  QCOMPARE(Pane()->Block(), kFirstFrame);
+  QCOMPARE(Pane(), kFirstFrame);
   QCOMPARE(Caret(), kFirstFrame.size() - 10);
   // A black preview with its two white axes and no material.
   QCOMPARE(Preview().Size(), QSize(477, 309));
@@ -126,28 +94,24 @@ void TestFrontViewDialog::Captions_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("caption");
   // clang-format off
-  QTest::newRow("frame")           << "Frame1"     << "主軸選択";
-  QTest::newRow("first spindle")   << "Option1(0)" << "第一主軸";
-  QTest::newRow("second spindle")  << "Option1(1)" << "第二主軸";
-  QTest::newRow("list label")      << "Label1"     << "素材形状選択";
-  QTest::newRow("diameter label")  << "Label2"     << "直径   D";
-  QTest::newRow("reminder")        << "Label7"     << "注意：小数点以下は入力出来ません。";
-  QTest::newRow("clear all")       << "Command3"   << "全消去";
-  QTest::newRow("write")           << "Command4"   << "プログラム  書き込み";
-  QTest::newRow("cancel")          << "Command1"   << "キャンセル";
-  QTest::newRow("transfer")        << "Command2"   << "転送/終了";
+  QTest::newRow("frame")          << "Frame1"     << "主軸選択";
+  QTest::newRow("first spindle")  << "Option1(0)" << "第一主軸";
+  QTest::newRow("second spindle") << "Option1(1)" << "第二主軸";
+  QTest::newRow("list label")     << "Label1"     << "素材形状選択";
+  QTest::newRow("diameter label") << "Label2"     << "直径   D";
+  QTest::newRow("reminder")       << "Label7"     << "注意：小数点以下は入力出来ません。";
+  QTest::newRow("clear all")      << "Command3"   << "全消去";
+  QTest::newRow("write")          << "Command4"   << "プログラム  書き込み";
+  QTest::newRow("cancel")         << "Command1"   << "キャンセル";
+  QTest::newRow("transfer")       << "Command2"   << "転送/終了";
   // clang-format on
 }
 
 void TestFrontViewDialog::Captions() {
   QFETCH(QString, name);
   QFETCH(QString, caption);
-  QWidget* widget = Find<QWidget>(name);
-  QString text;
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
-  if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) text = frame->title();
-  QCOMPARE(text, caption);
+  QWidget* widget = Find(name);
+  QCOMPARE(test::Caption(widget), caption);
   // Nothing is cut off: the caption fits its control.
   const int needed = widget->fontMetrics().horizontalAdvance(caption);
   QVERIFY2(needed <= widget->width(), qPrintable(name));
@@ -173,9 +137,8 @@ void TestFrontViewDialog::TabOrder() {
 void TestFrontViewDialog::WorkedExampleSixLines() {
   Write(0, "100");
   Write(1, "60");
-  QCOMPARE(Pane()->Block(),
-           Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],100,D", "N000 PF 0,[0,0],60,D,0",
-                  "N000 PO [0, 30]", "N000 CI [0,0],[0,- 30],R,0", "N000 END"}));
+  QCOMPARE(Pane(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],100,D", "N000 PF 0,[0,0],60,D,0",
+                          "N000 PO [0, 30]", "N000 CI [0,0],[0,- 30],R,0", "N000 END"}));
   QCOMPARE(dialog_->LastWrite().D, QStringLiteral("60"));
   QCOMPARE(dialog_->LastWrite().R, QStringLiteral(" 30"));
   // After each write: the field empty, the focus in the list with the outer circle offered.
@@ -183,25 +146,33 @@ void TestFrontViewDialog::WorkedExampleSixLines() {
   QCOMPARE(Focus(), List());
   QCOMPARE(List()->currentIndex(), 0);
   Click("Command2");
-  QCOMPARE(sink_.blocks.size(), 1);
-  QCOMPARE(sink_.blocks[0], Pane()->Block());
-  QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+  QCOMPARE(sink_.blocks, QStringList{Pane()});
+  QVERIFY(ClosedWith(QDialog::Accepted));
 }
 
-void TestFrontViewDialog::OddDiameterWritesItsRadiusRoundedDown() {
-  Write(1, "75");
-  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],75,D,0", "N000 PO [0, 37]",
-                                   "N000 CI [0,0],[0,- 37],R,0", "N000 END"}));
-  QCOMPARE(dialog_->LastWrite().R, QStringLiteral(" 37"));
-  // The bore's disc has the radius 37: black at 37, the background's black beyond, and no
-  // yellow anywhere (no outer circle was written).
-  QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 0);
+void TestFrontViewDialog::OneWrite_data() {
+  QTest::addColumn<int>("entry");
+  QTest::addColumn<QString>("diameter");
+  QTest::addColumn<QString>("block");
+  QTest::addColumn<QString>("radius");
+  QTest::addColumn<int>("yellow");  // yellow pixels in the preview
+  // clang-format off
+  // The bore's disc of 75 has the radius 37, rounded down; no outer circle, no yellow.
+  QTest::newRow("odd 75 inner: radius 37")  << 1 << "75" << Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],75,D,0", "N000 PO [0, 37]", "N000 CI [0,0],[0,- 37],R,0", "N000 END"}) << " 37" << 0;
+  QTest::newRow("empty outer: radius 0")    << 0 << ""   << Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],,D", "N000 END"}) << " 0" << 0;
+  // clang-format on
 }
 
-void TestFrontViewDialog::EmptyDiameter() {
-  Write(0, "");
-  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],,D", "N000 END"}));
-  QCOMPARE(dialog_->LastWrite().R, QStringLiteral(" 0"));
+void TestFrontViewDialog::OneWrite() {
+  QFETCH(int, entry);
+  QFETCH(QString, diameter);
+  QFETCH(QString, block);
+  QFETCH(QString, radius);
+  QFETCH(int, yellow);
+  Write(entry, diameter);
+  QCOMPARE(Pane(), block);
+  QCOMPARE(dialog_->LastWrite().R, radius);
+  QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), yellow);
 }
 
 void TestFrontViewDialog::NoShapeChosenWritesNothing() {
@@ -209,13 +180,13 @@ void TestFrontViewDialog::NoShapeChosenWritesNothing() {
   List()->setCurrentIndex(-1);
   QTest::keyClicks(Diameter(), "80");
   Click("Command4");
-  QCOMPARE(Pane()->Block(), kFirstFrame);
+  QCOMPARE(Pane(), kFirstFrame);
   QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 0);
   // D and R follow the field all the same; the focus stays on the button.
   QCOMPARE(dialog_->LastWrite().D, QStringLiteral("80"));
   QCOMPARE(dialog_->LastWrite().R, QStringLiteral(" 40"));
   QCOMPARE(Diameter()->text(), QStringLiteral("80"));
-  QCOMPARE(Focus(), Find<QWidget>("Command4"));
+  QCOMPARE(Focus(), Find("Command4"));
 }
 
 void TestFrontViewDialog::InnerCircleMustBeChosenEachTime() {
@@ -225,9 +196,8 @@ void TestFrontViewDialog::InnerCircleMustBeChosenEachTime() {
   QCOMPARE(Focus(), Diameter());
   QTest::keyClicks(Diameter(), "40");
   Click("Command4");
-  QCOMPARE(Pane()->Block(),
-           Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],60,D,0", "N000 PO [0, 30]",
-                  "N000 CI [0,0],[0,- 30],R,0", "N000 PF 0,[0,0],40,D", "N000 END"}));
+  QCOMPARE(Pane(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],60,D,0", "N000 PO [0, 30]",
+                          "N000 CI [0,0],[0,- 30],R,0", "N000 PF 0,[0,0],40,D", "N000 END"}));
   QCOMPARE(Preview().PixelAt(QPointF(10, 10)), kPreviewYellow);
 }
 
@@ -254,9 +224,9 @@ void TestFrontViewDialog::EnterKeys() {
   // The diameter goes on to the write button, inserting nothing.
   QTest::keyClicks(Diameter(), "50");
   QTest::keyClick(Diameter(), Qt::Key_Return);
-  QCOMPARE(Focus(), Find<QWidget>("Command4"));
+  QCOMPARE(Focus(), Find("Command4"));
   QCOMPARE(Diameter()->text(), QStringLiteral("50"));
-  QCOMPARE(Pane()->Block(), kFirstFrame);
+  QCOMPARE(Pane(), kFirstFrame);
 }
 
 void TestFrontViewDialog::SecondSpindleReplacesThePaneNotThePreview() {
@@ -264,20 +234,20 @@ void TestFrontViewDialog::SecondSpindleReplacesThePaneNotThePreview() {
   Write(1, "60");
   const QImage before = Preview().Image();
   Click("Option1(1)");
-  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF[S]", "N000 END"}));
-  QCOMPARE(Caret(), Pane()->Block().size() - 10);
+  QCOMPARE(Pane(), Lines({"N000 DEF WORKF[S]", "N000 END"}));
+  QCOMPARE(Caret(), Pane().size() - 10);
   QCOMPARE(Preview().Image(), before);
   Write(0, "80");
-  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF[S]", "N000 PF 0,[0,0],80,D", "N000 END"}));
+  QCOMPARE(Pane(), Lines({"N000 DEF WORKF[S]", "N000 PF 0,[0,0],80,D", "N000 END"}));
 }
 
 void TestFrontViewDialog::InsertionAtTheCaret_data() {
   QTest::addColumn<int>("caret");
   QTest::addColumn<QString>("block");
   // clang-format off
-  QTest::newRow("before the frame")        << 0  << Lines({"N000 PF 0,[0,0],90,D", "N000 DEF WORKF", "N000 END"});
-  QTest::newRow("inside N000 END")         << 21 << "N000 DEF WORKF\r\nN000 N000 PF 0,[0,0],90,D\r\nEND\r\n";
-  QTest::newRow("after N000 END")          << 26 << Lines({"N000 DEF WORKF", "N000 END", "N000 PF 0,[0,0],90,D"});
+  QTest::newRow("before the frame") << 0  << Lines({"N000 PF 0,[0,0],90,D", "N000 DEF WORKF", "N000 END"});
+  QTest::newRow("inside N000 END")  << 21 << "N000 DEF WORKF\r\nN000 N000 PF 0,[0,0],90,D\r\nEND\r\n";
+  QTest::newRow("after N000 END")   << 26 << Lines({"N000 DEF WORKF", "N000 END", "N000 PF 0,[0,0],90,D"});
   // clang-format on
 }
 
@@ -285,16 +255,16 @@ void TestFrontViewDialog::InsertionAtTheCaret() {
   QFETCH(int, caret);
   QFETCH(QString, block);
   // A click into the pane puts the caret there (pane positions count a line end as one).
-  QTextCursor cursor = Pane()->textCursor();
-  const QString pane_text = Pane()->toPlainText();
+  QTextCursor cursor = PaneBox()->textCursor();
+  const QString pane_text = PaneBox()->toPlainText();
   int pane_position = 0;
   for (int counted = 0; counted < caret; ++pane_position) {
     counted += pane_text.at(pane_position) == QLatin1Char('\n') ? 2 : 1;
   }
   cursor.setPosition(pane_position);
-  Pane()->setTextCursor(cursor);
+  PaneBox()->setTextCursor(cursor);
   Write(0, "90");
-  QCOMPARE(Pane()->Block(), block);
+  QCOMPARE(Pane(), block);
 }
 
 void TestFrontViewDialog::PreviewShowsTheRing() {
@@ -325,12 +295,12 @@ void TestFrontViewDialog::SmallDiscKeepsTheBackground() {
 
 void TestFrontViewDialog::HugeDiameterWritesAndCovers() {
   Write(0, "1E400");
-  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],1E400,D", "N000 END"}));
+  QCOMPARE(Pane(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],1E400,D", "N000 END"}));
   QCOMPARE(Preview().PixelAt(QPointF(-230, -150)), kPreviewYellow);
   Write(1, "99999999999999999999");
-  QCOMPARE(Pane()->Block(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],1E400,D",
-                                   "N000 PF 0,[0,0],99999999999999999999,D,0", "N000 PO [0, 5E+19]",
-                                   "N000 CI [0,0],[0,- 5E+19],R,0", "N000 END"}));
+  QCOMPARE(Pane(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],1E400,D",
+                          "N000 PF 0,[0,0],99999999999999999999,D,0", "N000 PO [0, 5E+19]",
+                          "N000 CI [0,0],[0,- 5E+19],R,0", "N000 END"}));
   QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 0);
 }
 
@@ -352,24 +322,21 @@ void TestFrontViewDialog::DecimalPointCheck() {
   QCOMPARE(prompts_.requests.size(), warned ? 1 : 0);
   QCOMPARE(Diameter()->text(), typed);
   if (!warned) {
-    QCOMPARE(Focus(), Find<QWidget>("Command4"));
+    QCOMPARE(Focus(), Find("Command4"));
     return;
   }
-  const PromptRequest& request = prompts_.requests[0];
-  QCOMPARE(request.text, QStringLiteral("小数点以下は指令できません。"));
-  QCOMPARE(request.title, QStringLiteral("ZEL_Editor"));
-  QCOMPARE(request.icon, PromptIcon::kNone);
-  QCOMPARE(request.buttons, PromptButtons::kOk);
+  QCOMPARE(test::Describe(prompts_.requests[0]),
+           "小数点以下は指令できません。 | ZEL_Editor | no icon | OK");
   QCOMPARE(Focus(), Diameter());
   // Clicking the write button with the value still there: the message comes between the
   // press and the release of the button, and the click is lost, nothing is written.
-  QWidget* write = Find<QWidget>("Command4");
+  QWidget* write = Find("Command4");
   QTest::mousePress(write, Qt::LeftButton, {}, QPoint(8, 8));
   QTest::qWait(0);
   QTest::mouseRelease(write, Qt::LeftButton, {}, QPoint(8, 8));
   QCOMPARE(prompts_.requests.size(), 2);
   QCOMPARE(Focus(), Diameter());
-  QCOMPARE(Pane()->Block(), kFirstFrame);
+  QCOMPARE(Pane(), kFirstFrame);
 }
 
 void TestFrontViewDialog::DecimalPointNotCheckedOnTheWayToCancel() {
@@ -389,7 +356,7 @@ void TestFrontViewDialog::ClearAll() {
   List()->setCurrentIndex(1);
   QTest::keyClicks(Diameter(), "30");
   Click("Command3");
-  QCOMPARE(Pane()->Block(), kFirstFrame);
+  QCOMPARE(Pane(), kFirstFrame);
   QCOMPARE(Caret(), kFirstFrame.size() - 10);
   QVERIFY(Find<QRadioButton>("Option1(0)")->isChecked());
   QCOMPARE(Diameter()->text(), QString());
@@ -400,30 +367,35 @@ void TestFrontViewDialog::ClearAll() {
   // With the first spindle chosen already, the frame is written afresh all the same.
   Write(0, "70");
   Click("Command3");
-  QCOMPARE(Pane()->Block(), kFirstFrame);
+  QCOMPARE(Pane(), kFirstFrame);
 }
 
-void TestFrontViewDialog::FreshTransferHandsOverTheFrame() {
-  Click("Command2");
-  QCOMPARE(sink_.blocks, QStringList{kFirstFrame});
-  QVERIFY(!dialog_->isVisible());
+void TestFrontViewDialog::TransferHandsOverThePaneAsItStands_data() {
+  QTest::addColumn<QString>("diameter");   // written as an outer circle unless empty
+  QTest::addColumn<QString>("hand_edit");  // typed at the end of the pane
+  QTest::addColumn<QString>("block");
+  // clang-format off
+  QTest::newRow("fresh: the frame")    << ""    << ""       << kFirstFrame;
+  QTest::newRow("hand edits go along") << "100" << "(HAND)" << Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],100,D", "N000 END"}) + "(HAND)";
+  // clang-format on
 }
 
 void TestFrontViewDialog::TransferHandsOverThePaneAsItStands() {
-  Write(0, "100");
-  // An edit by hand goes along.
-  Pane()->moveCursor(QTextCursor::End);
-  Pane()->insertPlainText(QStringLiteral("(HAND)"));
+  QFETCH(QString, diameter);
+  QFETCH(QString, hand_edit);
+  QFETCH(QString, block);
+  if (!diameter.isEmpty()) Write(0, diameter);
+  PaneBox()->moveCursor(QTextCursor::End);
+  PaneBox()->insertPlainText(hand_edit);
   Click("Command2");
-  QCOMPARE(sink_.blocks,
-           QStringList{Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],100,D", "N000 END"}) + "(HAND)"});
+  QCOMPARE(sink_.blocks, QStringList{block});
+  QVERIFY(ClosedWith(QDialog::Accepted));
 }
 
 void TestFrontViewDialog::CancelAndEscapeHandOverNothing() {
   Write(0, "100");
   Click("Command1");
-  QCOMPARE(dialog_->result(), int(QDialog::Rejected));
-  QVERIFY(!dialog_->isVisible());
+  QVERIFY(ClosedWith(QDialog::Rejected));
   dialog_->show();
   QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
   QTest::keyClick(dialog_.get(), Qt::Key_Escape);

@@ -1,18 +1,14 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
-#include <memory>
-
 #include "generators/common/preview_box.h"
 #include "generators/sideview/work_dialog.h"
-#include "tests/support/test_support.h"
+#include "tests/support/dialog_harness.h"
 
 namespace zel {
 
@@ -24,12 +20,12 @@ const QString kOpeningBlock = Lines({"N000 DEF WORK", "N000 END"});
 
 }  // namespace
 
-class TestWorkDialog : public QObject {
+class TestWorkDialog : public QObject, test::DialogHarness<WorkDialog> {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
+  void init() { QVERIFY(Open()); }
+  void cleanup() { Close(); }
 
   void OpeningState();
   void Captions_data();
@@ -54,17 +50,8 @@ class TestWorkDialog : public QObject {
   void PreviewSurvivesRepaint();
 
  private:
-  template <typename T = QWidget>
-  T* Find(const QString& name) const {
-    T* widget = dialog_->findChild<T*>(name);
-    if (!widget) qFatal("no control %s", qPrintable(name));
-    return widget;
-  }
   QLineEdit* Field(int row) const { return Find<QLineEdit>(QStringLiteral("Text%1").arg(row)); }
   QComboBox* List() const { return Find<QComboBox>("Combo1"); }
-  QString Pane() const {
-    return Find<QPlainTextEdit>("Text1")->toPlainText().replace("\n", "\r\n");
-  }
   QImage Preview() const { return Find<PreviewBox>("Picture1")->canvas().Image(); }
   // Picks a list entry as the user does.
   void Choose(int sn) {
@@ -76,38 +63,19 @@ class TestWorkDialog : public QObject {
   void Type(const QStringList& texts) {
     for (int i = 0; i < texts.size(); ++i) Field(i + 2)->setText(texts[i]);
   }
-  void Click(const QString& name) {
-    QWidget* widget = Find(name);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-  }
   void Write(int sn, const QStringList& texts) {
     Choose(sn);
     Type(texts);
     Click("Command4");
   }
-  QWidget* Focus() const { return QApplication::focusWidget(); }
-
-  test::RecordingPrompts prompts_;
-  test::RecordingBlockSink sink_;
-  std::unique_ptr<WorkDialog> dialog_;
 };
-
-void TestWorkDialog::init() {
-  prompts_.requests.clear();
-  sink_.blocks.clear();
-  dialog_ = std::make_unique<WorkDialog>(GeneratorContext{prompts_, sink_});
-  dialog_->show();
-  QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-}
-
-void TestWorkDialog::cleanup() { dialog_.reset(); }
 
 void TestWorkDialog::OpeningState() {
   QCOMPARE(dialog_->objectName(), QStringLiteral("frmWork"));
   QCOMPARE(dialog_->windowTitle(), QStringLiteral("素材側面"));
   QCOMPARE(Pane(), kOpeningBlock);
   // The caret stands at the start of the "N000 END" line.
-  QCOMPARE(Find<QPlainTextEdit>("Text1")->textCursor().position(), 14);
+  QCOMPARE(PaneBox()->textCursor().position(), 14);
   QCOMPARE(Focus(), List());
   QCOMPARE(List()->currentIndex(), -1);
   QCOMPARE(List()->count(), 8);
@@ -138,35 +106,27 @@ void TestWorkDialog::Captions_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("caption");
   // clang-format off
-  QTest::newRow("spindle frame")   << "Frame1" << "主軸選択";
-  QTest::newRow("first spindle")   << "Option1(0)" << "第一主軸";
-  QTest::newRow("second spindle")  << "Option1(1)" << "第二主軸";
-  QTest::newRow("start face frame") << "Frame2" << "入力開始位置";
-  QTest::newRow("left face")       << "Option2(0)" << "左端面";
-  QTest::newRow("right face")      << "Option2(1)" << "右端面";
-  QTest::newRow("list caption")    << "Label1" << "素材形状選択";
-  QTest::newRow("reminder")        << "Label7" << "注意：小数点以下は入力出来ません。";
-  QTest::newRow("section caption") << "Label8" << "X-Z 断面表示";
-  QTest::newRow("check box")       << "Check1" << "";
-  QTest::newRow("clear all")       << "Command3" << "全消去";
-  QTest::newRow("write")           << "Command4" << "プログラム  書き込み";
-  QTest::newRow("cancel")          << "Command1" << "キャンセル";
-  QTest::newRow("transfer")        << "Command2" << "転送/終了";
+  QTest::newRow("spindle frame")    << "Frame1"     << "主軸選択";
+  QTest::newRow("first spindle")    << "Option1(0)" << "第一主軸";
+  QTest::newRow("second spindle")   << "Option1(1)" << "第二主軸";
+  QTest::newRow("start face frame") << "Frame2"     << "入力開始位置";
+  QTest::newRow("left face")        << "Option2(0)" << "左端面";
+  QTest::newRow("right face")       << "Option2(1)" << "右端面";
+  QTest::newRow("list caption")     << "Label1"     << "素材形状選択";
+  QTest::newRow("reminder")         << "Label7"     << "注意：小数点以下は入力出来ません。";
+  QTest::newRow("section caption")  << "Label8"     << "X-Z 断面表示";
+  QTest::newRow("check box")        << "Check1"     << "";
+  QTest::newRow("clear all")        << "Command3"   << "全消去";
+  QTest::newRow("write")            << "Command4"   << "プログラム  書き込み";
+  QTest::newRow("cancel")           << "Command1"   << "キャンセル";
+  QTest::newRow("transfer")         << "Command2"   << "転送/終了";
   // clang-format on
 }
 
 void TestWorkDialog::Captions() {
   QFETCH(QString, name);
   QFETCH(QString, caption);
-  QString shown;
-  if (auto* label = dialog_->findChild<QLabel*>(name)) {
-    shown = label->text();
-  } else if (auto* frame = dialog_->findChild<QGroupBox*>(name)) {
-    shown = frame->title();
-  } else {
-    shown = Find<QAbstractButton>(name)->text();
-  }
-  QCOMPARE(shown, caption);
+  QCOMPARE(test::Caption(Find(name)), caption);
 }
 
 void TestWorkDialog::TabOrder() {
@@ -175,16 +135,7 @@ void TestWorkDialog::TabOrder() {
                                 "Text6",      "Command4",   "Command2",   "Picture1",   "Text1",
                                 "Option1(0)", "Option1(1)", "Option2(0)", "Option2(1)", "Command3",
                                 "Command1",   "Check1"};
-  QStringList chain;
-  QWidget* widget = List();
-  do {
-    chain << widget->objectName();
-    widget = widget->nextInFocusChain();
-    while (widget != List() && !(widget->focusPolicy() & Qt::TabFocus)) {
-      widget = widget->nextInFocusChain();
-    }
-  } while (widget != List());
-  QCOMPARE(chain, expected);
+  QCOMPARE(test::TabChain(List()), expected);
 }
 
 void TestWorkDialog::RowsPerKind_data() {
@@ -195,14 +146,14 @@ void TestWorkDialog::RowsPerKind_data() {
   const QStringList arc = {"挿入位置  Z", "開始径   D1", "終点径   D2", "素材長さ  L",
                            "半径      R"};
   // clang-format off
-  QTest::newRow("1 outer cylinder: Z, D, L")      << 1 << cylinder;
-  QTest::newRow("2 outer cone: Z, D1, D2, L")     << 2 << cone;
-  QTest::newRow("3 outer convex arc: and R")      << 3 << arc;
-  QTest::newRow("4 outer concave arc")            << 4 << arc;
-  QTest::newRow("5 inner cylinder")               << 5 << cylinder;
-  QTest::newRow("6 inner cone")                   << 6 << cone;
-  QTest::newRow("7 inner convex arc")             << 7 << arc;
-  QTest::newRow("8 inner concave arc")            << 8 << arc;
+  QTest::newRow("1 outer cylinder: Z, D, L")  << 1 << cylinder;
+  QTest::newRow("2 outer cone: Z, D1, D2, L") << 2 << cone;
+  QTest::newRow("3 outer convex arc: and R")  << 3 << arc;
+  QTest::newRow("4 outer concave arc")        << 4 << arc;
+  QTest::newRow("5 inner cylinder")           << 5 << cylinder;
+  QTest::newRow("6 inner cone")               << 6 << cone;
+  QTest::newRow("7 inner convex arc")         << 7 << arc;
+  QTest::newRow("8 inner concave arc")        << 8 << arc;
   // clang-format on
 }
 
@@ -263,8 +214,7 @@ void TestWorkDialog::WorkedExample() {
   Find<QCheckBox>("Check1")->setChecked(true);
   Click("Command2");
   QCOMPARE(sink_.blocks, QStringList{Pane() + "NOEX VSCTA=2 (X-Y SECTION)\r\n"});
-  QCOMPARE(dialog_->result(), int(QDialog::Accepted));
-  QVERIFY(!dialog_->isVisible());
+  QVERIFY(ClosedWith(QDialog::Accepted));
 }
 
 void TestWorkDialog::EnterWalk_data() {
@@ -273,15 +223,15 @@ void TestWorkDialog::EnterWalk_data() {
   QTest::addColumn<QString>("z");  // the Z row's text before Enter
   QTest::addColumn<QString>("to");
   // clang-format off
-  QTest::newRow("list with empty Z to Z")          << 1 << "Combo1" << "" << "Text2";
-  QTest::newRow("list with a Z to D")              << 1 << "Combo1" << "5" << "Text3";
-  QTest::newRow("Z to D")                          << 1 << "Text2" << "" << "Text3";
-  QTest::newRow("D to L")                          << 1 << "Text3" << "" << "Text4";
-  QTest::newRow("cylinder L to the write button")  << 1 << "Text4" << "" << "Command4";
-  QTest::newRow("cone D2 to L")                    << 2 << "Text4" << "" << "Text5";
-  QTest::newRow("cone L to the write button")      << 6 << "Text5" << "" << "Command4";
-  QTest::newRow("arc L to R")                      << 3 << "Text5" << "" << "Text6";
-  QTest::newRow("arc R to the write button")       << 8 << "Text6" << "" << "Command4";
+  QTest::newRow("list with empty Z to Z")         << 1 << "Combo1" << ""  << "Text2";
+  QTest::newRow("list with a Z to D")             << 1 << "Combo1" << "5" << "Text3";
+  QTest::newRow("Z to D")                         << 1 << "Text2"  << ""  << "Text3";
+  QTest::newRow("D to L")                         << 1 << "Text3"  << ""  << "Text4";
+  QTest::newRow("cylinder L to the write button") << 1 << "Text4"  << ""  << "Command4";
+  QTest::newRow("cone D2 to L")                   << 2 << "Text4"  << ""  << "Text5";
+  QTest::newRow("cone L to the write button")     << 6 << "Text5"  << ""  << "Command4";
+  QTest::newRow("arc L to R")                     << 3 << "Text5"  << ""  << "Text6";
+  QTest::newRow("arc R to the write button")      << 8 << "Text6"  << ""  << "Command4";
   // clang-format on
 }
 
@@ -308,9 +258,8 @@ void TestWorkDialog::DecimalPointMessageOnceAndFocusBack() {
   Field(3)->setText("12.5");
   QTest::keyClick(Field(3), Qt::Key_Tab);
   QTRY_COMPARE(prompts_.requests.size(), 1);
-  QCOMPARE(prompts_.requests[0].text, QStringLiteral("小数点以下は指令できません。"));
-  QCOMPARE(prompts_.requests[0].title, QStringLiteral("ZEL_Editor"));
-  QCOMPARE(prompts_.requests[0].icon, PromptIcon::kNone);
+  QCOMPARE(test::Describe(prompts_.requests[0]),
+           "小数点以下は指令できません。 | ZEL_Editor | no icon | OK");
   QCOMPARE(Focus(), Field(3));
   QCOMPARE(Field(3)->text(), QStringLiteral("12.5"));
   // Once per leaving: nothing more comes until the focus leaves again.
@@ -354,8 +303,7 @@ void TestWorkDialog::CancelEscapeAndCloseBoxAlwaysClose() {
     dialog_->close();
   }
   QCoreApplication::processEvents();
-  QVERIFY(!dialog_->isVisible());
-  QCOMPARE(dialog_->result(), int(QDialog::Rejected));
+  QVERIFY(ClosedWith(QDialog::Rejected));
   QVERIFY(prompts_.requests.isEmpty());
   QVERIFY(sink_.blocks.isEmpty());
 }
@@ -383,7 +331,7 @@ void TestWorkDialog::ClearAllAfterSecondSpindle() {
   Click("Command3");
   QVERIFY(Find<QRadioButton>("Option1(0)")->isChecked());
   QCOMPARE(Pane(), kOpeningBlock);
-  QCOMPARE(Find<QPlainTextEdit>("Text1")->textCursor().position(), 14);
+  QCOMPARE(PaneBox()->textCursor().position(), 14);
   QCOMPARE(dialog_->chain(), (WorkChain{std::nullopt, "", "", "", 1}));
   // The list offers the kind last written, with empty defaults now.
   QCOMPARE(Focus(), List());
@@ -413,9 +361,7 @@ void TestWorkDialog::CalculationErrorChangesNothing() {
   Type({"-50", "40", "40", "20", "9"});
   Click("Command4");
   QCOMPARE(prompts_.requests.size(), 1);
-  QCOMPARE(prompts_.requests[0].text, QStringLiteral("計算エラー"));
-  QCOMPARE(prompts_.requests[0].title, QStringLiteral("ZEL_Editor"));
-  QCOMPARE(prompts_.requests[0].icon, PromptIcon::kWarning);
+  QCOMPARE(test::Describe(prompts_.requests[0]), "計算エラー | ZEL_Editor | warning | OK");
   QCOMPARE(Pane(), pane);
   QCOMPARE(dialog_->chain(), chain);
   QCOMPARE(Preview(), preview);
@@ -439,16 +385,13 @@ void TestWorkDialog::WriteWithoutShapeDoesNothing() {
 }
 
 void TestWorkDialog::StatementGoesWhereTheCaretIs() {
-  auto* pane = Find<QPlainTextEdit>("Text1");
-  QTextCursor start = pane->textCursor();
-  start.setPosition(0);
-  pane->setTextCursor(start);
+  PaneBox()->moveCursor(QTextCursor::Start);
   Write(5, {"0", "30", "40"});
   QCOMPARE(Pane(), Lines({"N000 PS RC,[0,0],[40,30],0", "N000 DEF WORK", "N000 END"}));
 }
 
 void TestWorkDialog::SectionLineJoinsEditedLastLine() {
-  Find<QPlainTextEdit>("Text1")->setPlainText("N000 DEF WORK\nN000 END");
+  PaneBox()->setPlainText("N000 DEF WORK\nN000 END");
   Find<QCheckBox>("Check1")->setChecked(true);
   Click("Command2");
   QCOMPARE(sink_.blocks, QStringList{"N000 DEF WORK\r\nN000 ENDNOEX VSCTA=2 (X-Y SECTION)\r\n"});

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "generators/sideview/work_drawing.h"
+#include "tests/support/shape_texts.h"
 
 Q_DECLARE_METATYPE(zel::StartFace)
 Q_DECLARE_METATYPE(zel::ShapeTexts)
@@ -28,19 +29,11 @@ namespace {
 // The preview box of the dialog: 7215 × 4695 twips less its border.
 const QSize kBox(477, 309);
 
-constexpr StartFace LC = StartFace::kLeft;
-constexpr StartFace RC = StartFace::kRight;
-
-ShapeTexts Cyl(const QString& z, const QString& d, const QString& l) {
-  return ShapeTexts{z, d, {}, l, {}};
-}
-ShapeTexts Cone(const QString& z, const QString& d1, const QString& d2, const QString& l) {
-  return ShapeTexts{z, d1, d2, l, {}};
-}
-ShapeTexts Arc(const QString& z, const QString& d1, const QString& d2, const QString& l,
-               const QString& r) {
-  return ShapeTexts{z, d1, d2, l, r};
-}
+using test::Arc;
+using test::Cone;
+using test::Cyl;
+using test::LC;
+using test::RC;
 
 // Whether a point (Z, signed radius) lies in a shape, its outline included, worked out from
 // the shape's own figures: between its faces and within the diameter line or arc that bounds

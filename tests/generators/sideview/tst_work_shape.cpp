@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "generators/sideview/work_shape.h"
+#include "tests/support/shape_texts.h"
 
 Q_DECLARE_METATYPE(zel::StartFace)
 Q_DECLARE_METATYPE(zel::ShapeTexts)
@@ -23,19 +24,11 @@ namespace zel {
 
 namespace {
 
-constexpr StartFace LC = StartFace::kLeft;
-constexpr StartFace RC = StartFace::kRight;
-
-ShapeTexts Cyl(const QString& z, const QString& d, const QString& l) {
-  return ShapeTexts{z, d, {}, l, {}};
-}
-ShapeTexts Cone(const QString& z, const QString& d1, const QString& d2, const QString& l) {
-  return ShapeTexts{z, d1, d2, l, {}};
-}
-ShapeTexts Arc(const QString& z, const QString& d1, const QString& d2, const QString& l,
-               const QString& r) {
-  return ShapeTexts{z, d1, d2, l, r};
-}
+using test::Arc;
+using test::Cone;
+using test::Cyl;
+using test::LC;
+using test::RC;
 
 // Runs the writes one after the other as the dialog does, each on the chain the last one
 // left; the statements are collected and the final chain returned. A failed write fails the

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "generators/tool/tool_block.h"
+#include "tests/support/test_support.h"
 
 Q_DECLARE_METATYPE(zel::ToolBlockInput)
 Q_DECLARE_METATYPE(std::optional<QString>)
@@ -9,11 +10,7 @@ namespace zel {
 
 namespace {
 
-QString Lines(const QStringList& lines) {
-  QString block;
-  for (const QString& line : lines) block += line + "\r\n";
-  return block;
-}
+using test::Lines;
 
 // An input with tool number, kind, shape and row texts; nose position 3, both checks off.
 ToolBlockInput Tool(const QString& number, int kind, int shape, const QStringList& rows = {}) {

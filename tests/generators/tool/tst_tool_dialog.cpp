@@ -1,22 +1,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <QTest>
-#include <QTextCursor>
 
-#include <memory>
-
-#include "generators/common/output_pane.h"
 #include "generators/tool/tool_dialog.h"
 #include "generators/tool/tool_picture.h"
-#include "tests/support/test_support.h"
+#include "tests/support/dialog_harness.h"
 
 namespace zel {
 
@@ -29,12 +23,15 @@ const QString kWorkedExample = Lines({"NOEX VTLIN[5]=14 VTLFN[5]=1 VTLL[5]=30 VT
 
 }  // namespace
 
-class TestToolDialog : public QObject {
+class TestToolDialog : public QObject, test::DialogHarness<ToolDialog> {
   Q_OBJECT
 
+ public:
+  TestToolDialog() : DialogHarness(QStringLiteral("Text8")) {}
+
  private slots:
-  void init();
-  void cleanup();
+  void init() { QVERIFY(Open()); }
+  void cleanup() { Close(); }
 
   void OpeningState();
   void Captions_data();
@@ -52,22 +49,12 @@ class TestToolDialog : public QObject {
   void ToolNumberNotANumberStays();
   void WrittenTwiceAndInsertedAtTheCaret();
   void ClearAllKeepsBothCheckMarks();
-  void EmptyPaneTransferred();
-  void CancelTransfersNothing();
+  void TransferAndCancel_data();
+  void TransferAndCancel();
   void NoButtonIsDefault();
 
  private:
-  template <typename T = QWidget>
-  T* Find(const QString& name) const {
-    T* widget = dialog_->findChild<T*>(name);
-    if (!widget) qFatal("no control %s", qPrintable(name));
-    return widget;
-  }
   QLineEdit* Field(const QString& name) const { return Find<QLineEdit>(name); }
-  QString Pane() const {
-    return Find<QPlainTextEdit>("Text8")->toPlainText().replace("\n", "\r\n");
-  }
-  QWidget* Focus() const { return dialog_->focusWidget(); }
   // Types into the focused field and presses Enter, as the user goes down the dialog.
   void TypeEnter(const QString& text) {
     QTest::keyClicks(Focus(), text);
@@ -80,7 +67,6 @@ class TestToolDialog : public QObject {
     list->setCurrentIndex(kind - 1);
     emit list->activated(kind - 1);
   }
-  void Click(const QString& name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
   QStringList VisibleRows() const {
     QStringList rows;
     for (int i = 3; i <= 7; ++i) {
@@ -99,20 +85,7 @@ class TestToolDialog : public QObject {
     }
     return shown.join(",");
   }
-
-  test::RecordingPrompts prompts_;
-  test::RecordingBlockSink sink_;
-  std::unique_ptr<ToolDialog> dialog_;
 };
-
-void TestToolDialog::init() {
-  sink_.blocks.clear();
-  dialog_ = std::make_unique<ToolDialog>(GeneratorContext{prompts_, sink_});
-  dialog_->show();
-  QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-}
-
-void TestToolDialog::cleanup() { dialog_.reset(); }
 
 void TestToolDialog::OpeningState() {
   QCOMPARE(dialog_->objectName(), QString("frmTool"));
@@ -160,12 +133,7 @@ void TestToolDialog::Captions_data() {
 void TestToolDialog::Captions() {
   QFETCH(QString, name);
   QFETCH(QString, caption);
-  QWidget* control = Find(name);
-  QString shown;
-  if (auto* label = qobject_cast<QLabel*>(control)) shown = label->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(control)) shown = button->text();
-  if (auto* frame = qobject_cast<QGroupBox*>(control)) shown = frame->title();
-  QCOMPARE(shown, caption);
+  QCOMPARE(test::Caption(Find(name)), caption);
 }
 
 void TestToolDialog::NoseGrid_data() {
@@ -174,13 +142,13 @@ void TestToolDialog::NoseGrid_data() {
   QTest::addColumn<int>("left");
   QTest::addColumn<int>("middle");
   // clang-format off
-  QTest::newRow("4 top left")      << 3 <<  8 << 22;
+  QTest::newRow("4 top left")      << 3 << 8  << 22;
   QTest::newRow("8 top middle")    << 7 << 56 << 22;
   QTest::newRow("3 top right")     << 2 << 96 << 22;
-  QTest::newRow("5 middle left")   << 4 <<  8 << 46;
+  QTest::newRow("5 middle left")   << 4 << 8  << 46;
   QTest::newRow("9 centre")        << 8 << 56 << 46;
   QTest::newRow("7 middle right")  << 6 << 96 << 46;
-  QTest::newRow("1 bottom left")   << 0 <<  8 << 70;
+  QTest::newRow("1 bottom left")   << 0 << 8  << 70;
   QTest::newRow("6 bottom middle") << 5 << 56 << 70;
   QTest::newRow("2 bottom right")  << 1 << 96 << 70;
   // clang-format on
@@ -266,10 +234,10 @@ void TestToolDialog::PictureShownAtItsPlace_data() {
   QTest::addColumn<QString>("resource");
   QTest::addColumn<QPoint>("place");
   // clang-format off
-  QTest::newRow("kind 1: kind picture 0")      << 1  << ""  << "Picture1(0)"  << ":/tool_kind_0.svg"   << QPoint(8, 56);
-  QTest::newRow("kind 38: kind picture 26")    << 38 << ""  << "Picture1(26)" << ":/tool_kind_26.svg"  << QPoint(8, 56);
-  QTest::newRow("kind 1 shape 6: shape 5")     << 1  << "6" << "Picture2(5)"  << ":/tool_shape_5.svg"  << QPoint(67, 56);
-  QTest::newRow("kind 6 shape 7: shape 36")    << 6  << "7" << "Picture2(36)" << ":/tool_shape_36.svg" << QPoint(67, 56);
+  QTest::newRow("kind 1: kind picture 0")   << 1  << ""  << "Picture1(0)"  << ":/tool_kind_0.svg"   << QPoint(8, 56);
+  QTest::newRow("kind 38: kind picture 26") << 38 << ""  << "Picture1(26)" << ":/tool_kind_26.svg"  << QPoint(8, 56);
+  QTest::newRow("kind 1 shape 6: shape 5")  << 1  << "6" << "Picture2(5)"  << ":/tool_shape_5.svg"  << QPoint(67, 56);
+  QTest::newRow("kind 6 shape 7: shape 36") << 6  << "7" << "Picture2(36)" << ":/tool_shape_36.svg" << QPoint(67, 56);
   // clang-format on
 }
 
@@ -365,7 +333,7 @@ void TestToolDialog::WrittenTwiceAndInsertedAtTheCaret() {
   QCOMPARE(Pane(), Lines({first, second}));
   // The caret put back between the two blocks (a line end counts two): the third block goes
   // there, not at the end.
-  auto* pane = Find<OutputPane>("Text8");
+  OutputPane* pane = PaneBox();
   pane->SetCaret(first.size() + 2);
   Click("Command1");
   const QString third = "NOEX VTLIN[3]=29 VTLFN[3]=1 VTLL[3]=100 VTLD[3]=20";
@@ -398,20 +366,31 @@ void TestToolDialog::ClearAllKeepsBothCheckMarks() {
   QCOMPARE(Focus(), Field("Text1"));
 }
 
-void TestToolDialog::EmptyPaneTransferred() {
-  Click("Command2");
-  QCOMPARE(sink_.blocks, QStringList({QString()}));
-  QCOMPARE(dialog_->result(), int(QDialog::Accepted));
-  QVERIFY(!dialog_->isVisible());
+void TestToolDialog::TransferAndCancel_data() {
+  QTest::addColumn<bool>("write");  // a tool of kind 24, shape 1, written first
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<QStringList>("blocks");
+  QTest::addColumn<int>("result");
+  // clang-format off
+  QTest::newRow("empty pane transferred")        << false << "Command2" << QStringList{QString()} << int(QDialog::Accepted);
+  QTest::newRow("cancel after a write: nothing") << true  << "Command3" << QStringList()          << int(QDialog::Rejected);
+  // clang-format on
 }
 
-void TestToolDialog::CancelTransfersNothing() {
-  ChooseKind(24);
-  Field("Text2")->setText("1");
-  Click("Command1");
-  Click("Command3");
-  QCOMPARE(sink_.blocks, QStringList());
-  QCOMPARE(dialog_->result(), int(QDialog::Rejected));
+void TestToolDialog::TransferAndCancel() {
+  QFETCH(bool, write);
+  QFETCH(QString, button);
+  QFETCH(QStringList, blocks);
+  QFETCH(int, result);
+  if (write) {
+    ChooseKind(24);
+    Field("Text2")->setText("1");
+    Click("Command1");
+  }
+  Click(button);
+  QCOMPARE(sink_.blocks, blocks);
+  QCOMPARE(dialog_->result(), result);
+  QVERIFY(!dialog_->isVisible());
 }
 
 void TestToolDialog::NoButtonIsDefault() {
