@@ -213,20 +213,22 @@ void PreviewCanvas::Line(QPointF from, QPointF to, PreviewColor color) {
   }
 }
 
+PreviewCanvas::PixelSpan PreviewCanvas::SpanAround(QPointF centre, double radius) const {
+  return {std::max(0, ClampedIndex(centre.x() - radius - 1 - Left(), Width())),
+          std::min(Width() - 1, ClampedIndex(centre.x() + radius + 1 - Left(), Width())),
+          std::max(0, ClampedIndex(centre.y() - radius - 1 - Top(), Height())),
+          std::min(Height() - 1, ClampedIndex(centre.y() + radius + 1 - Top(), Height()))};
+}
+
 void PreviewCanvas::Ring(QPointF centre, double radius, const PreviewArc* arc, QRgb rgb) {
   if (image_.isNull() || !IsFinite(centre) || !std::isfinite(radius) || radius < 0) return;
   const double sweep = arc ? Sweep(*arc) : kFullTurn;
   // Half a pixel of arc length either side of the ends, so that the end pixels join up.
   const double slack = radius > 0 ? 0.5 / radius : kFullTurn;
-  const int first_column = std::max(0, ClampedIndex(centre.x() - radius - 1 - Left(), Width()));
-  const int last_column =
-      std::min(Width() - 1, ClampedIndex(centre.x() + radius + 1 - Left(), Width()));
-  const int first_row = std::max(0, ClampedIndex(centre.y() - radius - 1 - Top(), Height()));
-  const int last_row =
-      std::min(Height() - 1, ClampedIndex(centre.y() + radius + 1 - Top(), Height()));
-  for (int row = first_row; row <= last_row; ++row) {
+  const PixelSpan span = SpanAround(centre, radius);
+  for (int row = span.first_row; row <= span.last_row; ++row) {
     const double dy = PixelMiddleY(row) - centre.y();
-    for (int column = first_column; column <= last_column; ++column) {
+    for (int column = span.first_column; column <= span.last_column; ++column) {
       const double dx = PixelMiddleX(column) - centre.x();
       if (std::abs(std::hypot(dx, dy) - radius) > 0.5) continue;
       if (arc && sweep < kFullTurn) {
@@ -254,17 +256,12 @@ void PreviewCanvas::FillCircle(QPointF centre, double radius, PreviewColor color
   // An infinite radius is a disc that covers everything.
   if (image_.isNull() || !IsFinite(centre) || std::isnan(radius) || radius < 0) return;
   const QRgb rgb = PreviewColorToRgb(color);
-  const int first_column = std::max(0, ClampedIndex(centre.x() - radius - 1 - Left(), Width()));
-  const int last_column =
-      std::min(Width() - 1, ClampedIndex(centre.x() + radius + 1 - Left(), Width()));
-  const int first_row = std::max(0, ClampedIndex(centre.y() - radius - 1 - Top(), Height()));
-  const int last_row =
-      std::min(Height() - 1, ClampedIndex(centre.y() + radius + 1 - Top(), Height()));
+  const PixelSpan span = SpanAround(centre, radius);
   // The ring's outer edge, so that the disc is exactly its outline and what lies within.
   const double reach = radius + 0.5;
-  for (int row = first_row; row <= last_row; ++row) {
+  for (int row = span.first_row; row <= span.last_row; ++row) {
     const double dy = PixelMiddleY(row) - centre.y();
-    for (int column = first_column; column <= last_column; ++column) {
+    for (int column = span.first_column; column <= span.last_column; ++column) {
       if (std::hypot(PixelMiddleX(column) - centre.x(), dy) <= reach) Plot(column, row, rgb);
     }
   }

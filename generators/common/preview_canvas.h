@@ -101,6 +101,15 @@ class PreviewCanvas {
   double PixelMiddleX(int column) const { return column + 0.5 + Left(); }
   double PixelMiddleY(int row) const { return row + 0.5 + Top(); }
   void Plot(int column, int row, QRgb rgb);
+  // The pixel columns and rows of the canvas that a circle (with a pixel to spare round it)
+  // can touch; first above last where it misses the canvas.
+  struct PixelSpan {
+    int first_column;
+    int last_column;
+    int first_row;
+    int last_row;
+  };
+  PixelSpan SpanAround(QPointF centre, double radius) const;
   // The pixels of a circle's ring (or of an arc's share of it when `arc` is given).
   void Ring(QPointF centre, double radius, const PreviewArc* arc, QRgb rgb);
   // The inside of a closed polygon, outline not included.

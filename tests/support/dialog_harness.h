@@ -59,6 +59,14 @@ class DialogHarness {
   OutputPane* PaneBox() const { return Find<OutputPane>(pane_name_); }
   // The output pane's text with "\r\n" line ends, as a block.
   QString Pane() const { return PaneBox()->Block(); }
+  // The body of a Captions test: the control named in the row's "name" (or the dialog itself)
+  // shows the row's "caption".
+  void CompareCaption() const {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    const QWidget* control = name == dialog_->objectName() ? dialog_.get() : Find(name);
+    QCOMPARE(Caption(control), caption);
+  }
   // Whether the dialog has closed, with that result.
   bool ClosedWith(QDialog::DialogCode result) const {
     return !dialog_->isVisible() && dialog_->result() == result;

@@ -134,10 +134,8 @@ void TestChuckDialog::Captions_data() {
 }
 
 void TestChuckDialog::Captions() {
-  QFETCH(QString, name);
-  QFETCH(QString, caption);
   // A field's caption is the label that names it.
-  QCOMPARE(test::Caption(name == dialog_->objectName() ? dialog_.get() : Find(name)), caption);
+  CompareCaption();
 }
 
 void TestChuckDialog::TabOrder() {

@@ -123,11 +123,7 @@ void TestWorkDialog::Captions_data() {
   // clang-format on
 }
 
-void TestWorkDialog::Captions() {
-  QFETCH(QString, name);
-  QFETCH(QString, caption);
-  QCOMPARE(test::Caption(Find(name)), caption);
-}
+void TestWorkDialog::Captions() { CompareCaption(); }
 
 void TestWorkDialog::TabOrder() {
   Choose(3);  // every row shown

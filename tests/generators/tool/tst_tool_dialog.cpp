@@ -130,11 +130,7 @@ void TestToolDialog::Captions_data() {
   // clang-format on
 }
 
-void TestToolDialog::Captions() {
-  QFETCH(QString, name);
-  QFETCH(QString, caption);
-  QCOMPARE(test::Caption(Find(name)), caption);
-}
+void TestToolDialog::Captions() { CompareCaption(); }
 
 void TestToolDialog::NoseGrid_data() {
   QTest::addColumn<int>("index");
