@@ -64,6 +64,44 @@ QByteArray ReadBytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+// Fills a generator dialog with the example of GeneratorTransferThenUndo, as the user does,
+// writes it where the dialog has a write button, and transfers.
+void FillAndTransfer(QWidget* dialog) {
+  const auto field = [dialog](int n) {
+    return Child<QLineEdit>(dialog, QStringLiteral("Text%1").arg(n));
+  };
+  const auto click = [dialog](const char* name) {
+    QTest::mouseClick(Child<QPushButton>(dialog, name), Qt::LeftButton);
+  };
+  const QString name = dialog->objectName();
+  if (name == "frmChuck") {
+    const char* values[] = {"50", "20", "100", "-150"};
+    for (int i = 0; i < 4; ++i) {
+      field(i + 2)->setFocus();
+      QTest::keyClicks(field(i + 2), values[i]);
+    }
+  } else if (name == "frmTool") {
+    field(1)->setText(QStringLiteral("2"));
+    auto* kinds = Child<QComboBox>(dialog, "Combo1");
+    kinds->setCurrentIndex(23);
+    emit kinds->activated(23);
+    field(2)->setText(QStringLiteral("1"));
+    click("Command1");
+  } else if (name == "frmWork") {
+    auto* list = Child<QComboBox>(dialog, "Combo1");
+    list->setCurrentIndex(0);
+    emit list->activated(0);
+    const char* values[] = {"0", "80", "50"};
+    for (int i = 0; i < 3; ++i) field(i + 2)->setText(values[i]);
+    click("Command4");
+  } else if (name == "frmWorkFace") {
+    field(2)->setFocus();
+    QTest::keyClicks(field(2), "100");
+    click("Command4");
+  }
+  click("Command2");
+}
+
 void WriteBytes(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly));
@@ -778,133 +816,52 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Box().hasFocus() || !w.isVisible(), true);
   }
 
-  void ChuckDialogTransferThenUndo() {
+  // Each generator dialog, opened from its strip button or its menu command, fills in one
+  // example and transfers it: the block lands at the caret as one undo step.
+  void GeneratorTransferThenUndo_data() {
+    QTest::addColumn<QString>("command");  // the menu command
+    QTest::addColumn<int>("strip");        // its strip button, Command1(n)
+    QTest::addColumn<bool>("by_button");   // opened by the button, else by the command
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("block");
+    // clang-format off
+    QTest::newRow("チャック/心押し, button 1") << "InputChuck" << 1 << true  << "frmChuck"    << "チャック/心押し" << Lines({"NOEX VCHKD=50 VCHKL=20", "NOEX VCHKX=100 VCHKZ=-150", "NOEX VWKR=9999"});
+    QTest::newRow("工具登録, menu command")    << "InputTool"  << 2 << false << "frmTool"     << "工具登録"        << Lines({"NOEX VTLIN[2]=24 VTLFN[2]=1"});
+    QTest::newRow("素材側面, button 3")        << "InputWork"  << 3 << true  << "frmWork"     << "素材側面"        << Lines({"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]", "N000 END"});
+    QTest::newRow("素材正面, button 4")        << "InputWorkF" << 4 << true  << "frmWorkFace" << "素材正面"        << Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],100,D", "N000 END"});
+    // clang-format on
+  }
+
+  void GeneratorTransferThenUndo() {
+    QFETCH(QString, command);
+    QFETCH(int, strip);
+    QFETCH(bool, by_button);
+    QFETCH(QString, dialog);
+    QFETCH(QString, title);
+    QFETCH(QString, block);
     Fixture f;
     MainWindow& w = f.Open();
     w.show();
     const QString before = QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n");
     f.SetText(before);
     f.Box().SetCaret(6);
-    bool seen = false;
+    auto* button = w.findChild<QPushButton*>(QStringLiteral("Command1(%1)").arg(strip));
+    QVERIFY(f.Action(command)->isEnabled());
+    QVERIFY(button->isEnabled());
+    QString seen;
     QTimer::singleShot(0, this, [&seen] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      QVERIFY(dialog);
-      QCOMPARE(dialog->objectName(), QStringLiteral("frmChuck"));
-      seen = true;
-      const char* values[] = {"50", "20", "100", "-150"};
-      for (int i = 0; i < 4; ++i) {
-        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 2));
-        field->setFocus();
-        QTest::keyClicks(field, values[i]);
-      }
-      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")),
-                        Qt::LeftButton);
+      QWidget* shown = QApplication::activeModalWidget();
+      QVERIFY(shown);
+      seen = shown->objectName() + " " + shown->windowTitle();
+      FillAndTransfer(shown);
     });
-    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1(1)")), Qt::LeftButton);
-    QVERIFY(seen);
-    const QString block =
-        QStringLiteral("NOEX VCHKD=50 VCHKL=20\r\nNOEX VCHKX=100 VCHKZ=-150\r\nNOEX VWKR=9999\r\n");
-    QCOMPARE(f.Text(), QStringLiteral("OZEL\r\n") + block + QStringLiteral("\r\nN000 DRAW\r\n"));
-    QCOMPARE(f.Box().SelectionStart(), qint64(6 + block.size()));
-    QVERIFY(f.Doc().Modified());
-    f.Action(QStringLiteral("元に戻す"))->trigger();
-    QCOMPARE(f.Text(), before);
-    QCOMPARE(f.Box().SelectionStart(), qint64(6));
-  }
-
-  void FrontViewDialogFromButton4() {
-    Fixture f;
-    MainWindow& w = f.Open();
-    w.show();
-    f.SetText(QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n"));
-    f.Box().SetCaret(6);
-    bool seen = false;
-    QTimer::singleShot(0, this, [&seen] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      QVERIFY(dialog);
-      QCOMPARE(dialog->objectName(), QStringLiteral("frmWorkFace"));
-      QCOMPARE(dialog->windowTitle(), QStringLiteral("素材正面"));
-      seen = true;
-      auto* diameter = dialog->findChild<QLineEdit*>(QStringLiteral("Text2"));
-      diameter->setFocus();
-      QTest::keyClicks(diameter, "100");
-      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command4")),
-                        Qt::LeftButton);
-      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")),
-                        Qt::LeftButton);
-    });
-    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1(4)")), Qt::LeftButton);
-    QVERIFY(seen);
-    QCOMPARE(f.Text(), QStringLiteral("OZEL\r\nN000 DEF WORKF\r\nN000 PF 0,[0,0],100,D\r\n"
-                                      "N000 END\r\n\r\nN000 DRAW\r\n"));
-    QVERIFY(f.Doc().Modified());
-  }
-
-  void WorkDialogTransferThenUndo() {
-    Fixture f;
-    MainWindow& w = f.Open();
-    w.show();
-    const QString before = QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n");
-    f.SetText(before);
-    f.Box().SetCaret(6);
-    bool seen = false;
-    QTimer::singleShot(0, this, [&seen] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      QVERIFY(dialog);
-      QCOMPARE(dialog->objectName(), QStringLiteral("frmWork"));
-      seen = true;
-      auto* list = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
-      list->setCurrentIndex(0);
-      emit list->activated(0);
-      const char* values[] = {"0", "80", "50"};
-      for (int i = 0; i < 3; ++i) {
-        dialog->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 2))->setText(values[i]);
-      }
-      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command4")),
-                        Qt::LeftButton);
-      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")),
-                        Qt::LeftButton);
-    });
-    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1(3)")), Qt::LeftButton);
-    QVERIFY(seen);
-    const QString block =
-        QStringLiteral("N000 DEF WORK\r\nN000 PS RC,[0,0],[50,80]\r\nN000 END\r\n");
-    QCOMPARE(f.Text(), QStringLiteral("OZEL\r\n") + block + QStringLiteral("\r\nN000 DRAW\r\n"));
-    QCOMPARE(f.Box().SelectionStart(), qint64(6 + block.size()));
-    QVERIFY(f.Doc().Modified());
-    f.Action(QStringLiteral("元に戻す"))->trigger();
-    QCOMPARE(f.Text(), before);
-    QCOMPARE(f.Box().SelectionStart(), qint64(6));
-  }
-
-  void ToolDialogTransferThenUndo() {
-    Fixture f;
-    MainWindow& w = f.Open();
-    w.show();
-    const QString before = QStringLiteral("OZEL\r\n\r\nN000 DRAW\r\n");
-    f.SetText(before);
-    f.Box().SetCaret(6);
-    QVERIFY(f.Action(QStringLiteral("InputTool"))->isEnabled());
-    QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Command1(2)"))->isEnabled());
-    bool seen = false;
-    QTimer::singleShot(0, this, [&seen] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      QVERIFY(dialog);
-      QCOMPARE(dialog->objectName(), QStringLiteral("frmTool"));
-      seen = true;
-      dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("2"));
-      auto* kinds = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
-      kinds->setCurrentIndex(23);
-      emit kinds->activated(23);
-      dialog->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("1"));
-      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
-                        Qt::LeftButton);
-      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")),
-                        Qt::LeftButton);
-    });
-    f.Action(QStringLiteral("InputTool"))->trigger();
-    QVERIFY(seen);
-    const QString block = QStringLiteral("NOEX VTLIN[2]=24 VTLFN[2]=1\r\n");
+    if (by_button) {
+      QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+      f.Action(command)->trigger();
+    }
+    QCOMPARE(seen, dialog + " " + title);
     QCOMPARE(f.Text(), QStringLiteral("OZEL\r\n") + block + QStringLiteral("\r\nN000 DRAW\r\n"));
     QCOMPARE(f.Box().SelectionStart(), qint64(6 + block.size()));
     QVERIFY(f.Doc().Modified());

@@ -12,6 +12,7 @@
 #include "search/replace_dialog.h"
 #include "search/search_commands.h"
 #include "search/string_search_target.h"
+#include "tests/support/dialog_harness.h"
 #include "tests/support/test_support.h"
 
 using zel::FindDialog;
@@ -24,6 +25,7 @@ using zel::StringSearchTarget;
 namespace {
 
 using zel::test::Child;
+using zel::test::TabChain;
 
 // A main window stand-in with the search commands over a plain text.
 struct MainWindow {
@@ -261,14 +263,7 @@ void TestSearchDialogs::ReplaceDialogLayoutAndTabOrder() {
 
   const QStringList expected = {"txtFind",   "txtReplace", "Change",  "Cancel",
                                 "AllChange", "Check1",     "NextFind"};
-  QWidget* first = Child<QWidget>(&dialog, "txtFind");
-  QStringList order;
-  QWidget* widget = first;
-  do {
-    if (widget->focusPolicy() & Qt::TabFocus) order << widget->objectName();
-    widget = widget->nextInFocusChain();
-  } while (widget != first);
-  QCOMPARE(order, expected);
+  QCOMPARE(TabChain(Child<QWidget>(&dialog, "txtFind")), expected);
 }
 
 void TestSearchDialogs::ReplaceButtonsFollowTheSearchField() {
