@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSplitter>
 #include <QTimer>
@@ -94,19 +95,25 @@ SectionView::SectionView(QImage image, QWidget* parent)
   setMinimumSize(120, 120);
 }
 
+QRectF SectionView::PictureRect() const {
+  if (image_.isNull()) return {};
+  const double fit = std::min(double(width()) / image_.width(), double(height()) / image_.height());
+  const double scale = fit * zoom_;
+  const QSizeF size(image_.width() * scale, image_.height() * scale);
+  return QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2) + offset_,
+                size);
+}
+
 void SectionView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
   if (image_.isNull()) return;
-  const double fit = std::min(double(width()) / image_.width(), double(height()) / image_.height());
-  const double scale = fit * zoom_;
-  const QSizeF size(image_.width() * scale, image_.height() * scale);
-  const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+  const QRectF target = PictureRect();
   // Enlarged, every pixel becomes a block of one colour, so the picture stays the dialog's
   // picture. Reduced, dropping whole rows and columns would drop the one-pixel axes and
   // outlines with them; the reduced picture keeps them.
-  const QSize reduced_size = size.toSize();
-  if (scale < 1 && !reduced_size.isEmpty()) {
+  const QSize reduced_size = target.size().toSize();
+  if (target.width() < image_.width() && !reduced_size.isEmpty()) {
     if (reduced_.size() != reduced_size) reduced_ = ReducedPicture(image_, reduced_size);
     painter.drawImage(target.topLeft(), reduced_);
     return;
@@ -115,14 +122,35 @@ void SectionView::paintEvent(QPaintEvent*) {
 }
 
 void SectionView::wheelEvent(QWheelEvent* event) {
+  if (image_.isNull()) return;
   const double steps = event->angleDelta().y() / 120.0;
+  const QRectF before = PictureRect();
   zoom_ = std::clamp(zoom_ * std::pow(1.25, steps), 0.1, 50.0);
+  // The picture's point under the mouse stays under it.
+  const QPointF mouse = event->position();
+  const double factor = PictureRect().width() / before.width();
+  const QPointF corner = mouse - (mouse - before.topLeft()) * factor;
+  offset_ += corner - PictureRect().topLeft();
+  update();
+}
+
+void SectionView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) drag_from_ = event->position();
+  QWidget::mousePressEvent(event);
+}
+
+void SectionView::mouseMoveEvent(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) return;
+  // Dragging moves the picture with the mouse.
+  offset_ += event->position() - drag_from_;
+  drag_from_ = event->position();
   update();
 }
 
 void SectionView::keyPressEvent(QKeyEvent* event) {
   if (event->key() == kFitKey) {
     zoom_ = 1;
+    offset_ = {};
     update();
     return;
   }

@@ -16,7 +16,8 @@ namespace zel {
 class EditorBox;
 
 // A section picture drawn by a dialog's own routines at one pixel a unit, shown scaled to fit
-// the view; the mouse wheel zooms, the fit key (F) fits it again.
+// the view; the mouse wheel zooms about the point under the mouse, dragging moves the
+// picture, the fit key (F) fits it again.
 class SectionView : public QWidget {
  public:
   static constexpr int kFitKey = Qt::Key_F;
@@ -24,16 +25,22 @@ class SectionView : public QWidget {
   explicit SectionView(QImage image, QWidget* parent = nullptr);
   const QImage& Image() const { return image_; }
   double Zoom() const { return zoom_; }
+  // Where the picture stands in the view.
+  QRectF PictureRect() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QImage image_;
   QImage reduced_;   // the picture as last shown reduced
   double zoom_ = 1;  // relative to the fitted size
+  QPointF offset_;   // of the picture from its place in the middle of the view
+  QPointF drag_from_;
 };
 
 // The X-Y section of a front-view block, drawn as the front-view dialog draws it: its axes,

@@ -59,14 +59,23 @@ WorkDialogResult WriteInWorkDialog(const QList<std::pair<int, QStringList>>& sha
 PreviewColor ShownColorAt(SectionView& view, QPointF point) {
   const QImage shown = view.grab().toImage();
   const QImage& image = view.Image();
-  const double scale =
-      std::min(double(view.width()) / image.width(), double(view.height()) / image.height());
-  const QPointF corner((view.width() - image.width() * scale) / 2,
-                       (view.height() - image.height() * scale) / 2);
+  const QRectF picture = view.PictureRect();
+  const double scale = picture.width() / image.width();
   const QPointF pixel(std::floor(point.x() + image.width() / 2.0) + 0.5,
                       std::floor(point.y() + image.height() / 2.0) + 0.5);
-  const QPoint at = (corner + pixel * scale).toPoint();
-  return RgbToPreviewColor(shown.pixel(at));
+  return RgbToPreviewColor(shown.pixel((picture.topLeft() + pixel * scale).toPoint()));
+}
+
+// The point of the picture (in its pixels) that stands under `at` in the view.
+QPointF PicturePointAt(const SectionView& view, QPointF at) {
+  const QRectF picture = view.PictureRect();
+  return (at - picture.topLeft()) / (picture.width() / view.Image().width());
+}
+
+void Wheel(SectionView& view, QPointF at, int steps) {
+  QWheelEvent wheel(at, view.mapToGlobal(at), {}, QPoint(0, 120 * steps), Qt::NoButton, {},
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&view, &wheel);
 }
 
 }  // namespace
@@ -83,6 +92,8 @@ class TestPreviewWindow : public QObject {
   void SideSectionIsTheDialogsPicture();
   void SpindlesSideBySideChuckOnTheFirst();
   void ShapeTheDialogCannotDrawIsAProblem();
+  void WheelZoomsAboutTheMouseDragMovesFitResets_data();
+  void WheelZoomsAboutTheMouseDragMovesFitResets();
   void ReducedPictureKeepsItsAxes_data();
   void ReducedPictureKeepsItsAxes();
 };
@@ -256,6 +267,43 @@ void TestPreviewWindow::ShapeTheDialogCannotDrawIsAProblem() {
   QCOMPARE(test::ColorAt(view->Image(), {-25, -30}), kPreviewYellow);
 }
 
+// The wheel zooms about the point under the mouse, a drag moves the picture, F fits it again.
+void TestPreviewWindow::WheelZoomsAboutTheMouseDragMovesFitResets_data() {
+  QTest::addColumn<QPointF>("mouse");
+  QTest::addColumn<int>("steps");
+  // clang-format off
+  QTest::newRow("in, middle")        << QPointF(150, 100) << 2;
+  QTest::newRow("in, top left")      << QPointF(20, 15)   << 3;
+  QTest::newRow("in, outside image") << QPointF(290, 190) << 1;
+  QTest::newRow("out, right")        << QPointF(250, 100) << -2;
+  // clang-format on
+}
+
+void TestPreviewWindow::WheelZoomsAboutTheMouseDragMovesFitResets() {
+  QFETCH(QPointF, mouse);
+  QFETCH(int, steps);
+  SectionView view(QImage(121, 61, QImage::Format_RGB32));
+  view.resize(300, 200);
+  const QRectF fitted = view.PictureRect();
+  const QPointF under = PicturePointAt(view, mouse);
+  Wheel(view, mouse, steps);
+  QCOMPARE(view.Zoom(), std::pow(1.25, steps));
+  QVERIFY(std::abs(view.PictureRect().width() / fitted.width() - view.Zoom()) < 1e-9);
+  const QPointF still = PicturePointAt(view, mouse);
+  QVERIFY(std::abs(still.x() - under.x()) < 1e-6 && std::abs(still.y() - under.y()) < 1e-6);
+  const QRectF zoomed = view.PictureRect();
+  QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 100));
+  QMouseEvent move(QEvent::MouseMove, QPointF(130, 80), view.mapToGlobal(QPointF(130, 80)),
+                   Qt::NoButton, Qt::LeftButton, {});
+  QApplication::sendEvent(&view, &move);
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(130, 80));
+  QCOMPARE(view.PictureRect(), zoomed.translated(30, -20));
+  view.setFocus();
+  QTest::keyClick(&view, Qt::Key_F);
+  QCOMPARE(view.Zoom(), 1.0);
+  QCOMPARE(view.PictureRect(), fitted);
+}
+
 // A picture larger than its view is shown reduced; its one-pixel axes must not drop out with
 // the rows and columns a plain reduction leaves away.
 void TestPreviewWindow::ReducedPictureKeepsItsAxes_data() {
@@ -276,12 +324,7 @@ void TestPreviewWindow::ReducedPictureKeepsItsAxes() {
   SectionView view(canvas.Image());
   view.resize(view_size);
   const QImage shown = view.grab().toImage();
-  // Where the reduced picture stands in the view (it keeps its proportions).
-  const double scale = std::min(view.width() / 801.0, view.height() / 601.0);
-  const QRect picture =
-      QRect(QPoint(0, 0), QSize(801 * scale, 601 * scale))
-          .translated((view.width() - 801 * scale) / 2, (view.height() - 601 * scale) / 2)
-          .adjusted(1, 1, -1, -1);
+  const QRect picture = view.PictureRect().toRect().adjusted(1, 1, -1, -1);
   const QPoint middle = picture.center();
   // Across the middle band of rows every column, down the middle band of columns every row
   // shows the white axis, in white.
