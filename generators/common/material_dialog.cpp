@@ -24,6 +24,8 @@ MaterialDialog::MaterialDialog(const GeneratorContext& ctx, const QString& name,
   ApplyGeneratorFont(this);
   preview_ = controls_.Get<PreviewBox>(u"Picture1");
   pane_ = controls_.Get<OutputPane>(u"Text1");
+  // Both material dialogs' output panes keep their vertical scroll bar, shown or not needed.
+  pane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   for (int index = 0; index < 2; ++index) {
     spindle_options_[index] = controls_.Get<QRadioButton>(QStringLiteral("Option1(%1)").arg(index));
   }

@@ -67,7 +67,6 @@ WorkDialog::WorkDialog(const GeneratorContext& ctx, QWidget* parent)
           [this] { return MakeWorkTransfer(pane_->Block(), section_check_->isChecked()); },
           parent) {
   pane_->setFont(ProgramFont(kGeneratorFontPointSize));
-  pane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   for (int i = 0; i < 2; ++i) {
     face_options_[i] = controls_.Get<QRadioButton>(QStringLiteral("Option2(%1)").arg(i));
   }

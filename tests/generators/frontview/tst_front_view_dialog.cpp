@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -81,6 +82,7 @@ void TestFrontViewDialog::OpeningState() {
   QVERIFY(!Find<QRadioButton>("Option1(1)")->isChecked());
   QCOMPARE(Pane(), kFirstFrame);
   QCOMPARE(Caret(), kFirstFrame.size() - 10);
+  QCOMPARE(Find<QPlainTextEdit>("Text1")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   // A black preview with its two white axes and no material.
   QCOMPARE(Preview().Size(), QSize(477, 309));
   QCOMPARE(Preview().PixelAt(QPointF(100, 0)), kPreviewWhite);
