@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 
+#include "editor/changed_span.h"
 #include "editor/program_colouring.h"
 
 namespace zel {
@@ -31,6 +32,12 @@ constexpr qint64 kQuietChangeBytes = 64 * 1024;
 // Line ranges up to this many lines are counted line by line through Scintilla's line
 // index (each line read no further than the box is wide); longer ones in one pass.
 constexpr long kLineByLineCensus = 64;
+
+// Scintilla keeps the measured widths of short runs of one style (under 30 bytes) in a
+// cache of this many entries; a line of several megabytes (a file without line ends) has
+// thousands of different runs, and its layout after every keystroke measures only what
+// the cache does not hold. Entries take memory only when filled.
+constexpr unsigned long kPositionCacheEntries = 64 * 1024;
 
 constexpr int kInsertOrDelete =
     QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT;
@@ -86,6 +93,7 @@ EditorBox::EditorBox(QWidget* parent) : QsciScintilla(parent) {
   SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
   SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
   SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+  SendScintilla(SCI_SETPOSITIONCACHE, kPositionCacheEntries);
   SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, kUtf32Index);
   SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kFormIndicator),
                 static_cast<long>(INDIC_HIDDEN));
@@ -175,8 +183,8 @@ void EditorBox::SetCaret(qint64 pos) {
   SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(ByteFromChar(pos)));
 }
 
-qint64 EditorBox::ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8) {
-  if ((to - from) + utf8.size() < kQuietChangeBytes) {
+qint64 EditorBox::ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8, bool quiet) {
+  if (!quiet && (to - from) + utf8.size() < kQuietChangeBytes) {
     // Scintilla's notifications keep the census (OnModified).
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
@@ -302,8 +310,15 @@ void EditorBox::MarkForms(const std::vector<ByteForm>& forms) {
 }
 
 void EditorBox::SetAllBytes(const QByteArray& utf8, const std::vector<ByteForm>& forms) {
-  ReplaceBytes(0, ByteLength(), utf8);
-  MarkForms(forms);
+  // Only the part that differs goes to Scintilla: Scintilla lays out again every line a
+  // change touches, and an undo of one keystroke in a line of megabytes would otherwise
+  // cost a new layout of the whole text. It counts as one change all the same.
+  const ChangedSpan span = FindChangedSpan(Utf8View(), Forms(), utf8, forms);
+  ReplaceBytes(span.from, span.old_to, utf8.sliced(span.from, span.new_to - span.from), true);
+  std::vector<ByteForm> changed;
+  for (const ByteForm& form : forms)
+    if (form.offset >= span.from && form.offset < span.new_to) changed.push_back(form);
+  MarkForms(changed);
 }
 
 void EditorBox::OnModified(int position, int type, const char*, int length) {
@@ -415,6 +430,14 @@ void EditorBox::ApplyWideLineLayout() {
 
 void EditorBox::SetDocument(const DecodedText& document) {
   SetAllBytes(document.utf8, document.forms);
+  if (colouring_) {
+    // The first screen is coloured before Scintilla lays its lines out for the caret: a
+    // line laid out in one plain style is measured in long runs that Scintilla does not
+    // keep, and laid out once more when its colours come (seconds for a 5 MB line).
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    const long last = std::min<long>(lines - 1, SendScintilla(SCI_LINESONSCREEN) + 1);
+    colouring_->StyleTo(SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(last)));
+  }
   SendScintilla(SCI_GOTOPOS, 0UL);
 }
 

@@ -108,8 +108,10 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
 
  private:
   qint64 ByteLength() const;
-  // Replaces bytes [from, to) and returns the byte position just after the new text.
-  qint64 ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8);
+  // Replaces bytes [from, to) and returns the byte position just after the new text. A
+  // large change, or any with `quiet`, goes without Scintilla's change notifications and
+  // sends one change signal.
+  qint64 ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8, bool quiet = false);
   void SetAllBytes(const QByteArray& utf8, const std::vector<ByteForm>& forms);
   void MarkForms(const std::vector<ByteForm>& forms);
 

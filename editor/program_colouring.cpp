@@ -5,6 +5,7 @@
 #include <QColor>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "editor/program_styles.h"
@@ -37,6 +38,21 @@ const StyleLook kLooks[] = {
 
 unsigned long StyleNumber(ProgramStyle style) { return static_cast<unsigned long>(style); }
 
+// Runs of one style longer than this are cut into pieces (AlternateLongRuns): Scintilla
+// keeps the widths of pieces under 30 bytes.
+constexpr qsizetype kCachedRun = 24;
+
+// What a style's twin copies from it besides the font name.
+constexpr std::pair<unsigned int, unsigned int> kCopiedAttributes[] = {
+    {QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL, QsciScintillaBase::SCI_STYLESETSIZEFRACTIONAL},
+    {QsciScintillaBase::SCI_STYLEGETWEIGHT, QsciScintillaBase::SCI_STYLESETWEIGHT},
+    {QsciScintillaBase::SCI_STYLEGETITALIC, QsciScintillaBase::SCI_STYLESETITALIC},
+    {QsciScintillaBase::SCI_STYLEGETCHARACTERSET, QsciScintillaBase::SCI_STYLESETCHARACTERSET},
+    {QsciScintillaBase::SCI_STYLEGETFORE, QsciScintillaBase::SCI_STYLESETFORE},
+    {QsciScintillaBase::SCI_STYLEGETBACK, QsciScintillaBase::SCI_STYLESETBACK},
+    {QsciScintillaBase::SCI_STYLEGETEOLFILLED, QsciScintillaBase::SCI_STYLESETEOLFILLED},
+};
+
 }  // namespace
 
 ProgramColouring::ProgramColouring(QsciScintilla& box) : QObject(&box), box_(box) {
@@ -48,7 +64,7 @@ ProgramColouring::ProgramColouring(QsciScintilla& box) : QObject(&box), box_(box
       box_.SendScintilla(QsciScintillaBase::SCI_STYLESETBACK, StyleNumber(look.style), look.back);
   }
   ApplyFonts();
-  connect(&box_, &QsciScintillaBase::SCN_STYLENEEDED, this, &ProgramColouring::OnStyleNeeded);
+  connect(&box_, &QsciScintillaBase::SCN_STYLENEEDED, this, &ProgramColouring::StyleTo);
   // Everything is styled afresh from the start, as it is shown.
   box_.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
   box_.viewport()->update();
@@ -73,9 +89,17 @@ void ProgramColouring::ApplyFonts() {
                        look.bold ? static_cast<long>(QsciScintillaBase::SC_WEIGHT_BOLD) : weight);
     box_.SendScintilla(QsciScintillaBase::SCI_STYLESETCHARACTERSET, style, charset);
   }
+  // Each style's twin looks exactly like it (see AlternateLongRuns).
+  for (unsigned long style = 0; style < kProgramStyleCount; ++style) {
+    const unsigned long twin = style + kTwinStyleOffset;
+    box_.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, style, family.data());
+    box_.SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, twin, family.constData());
+    for (const auto& [get, set] : kCopiedAttributes)
+      box_.SendScintilla(set, twin, box_.SendScintilla(get, style));
+  }
 }
 
-void ProgramColouring::OnStyleNeeded(int position) {
+void ProgramColouring::StyleTo(long position) {
   const auto send = [this](unsigned int message, unsigned long w = 0) {
     return box_.SendScintilla(message, w);
   };
@@ -86,7 +110,7 @@ void ProgramColouring::OnStyleNeeded(int position) {
                           static_cast<unsigned long>(send(QsciScintillaBase::SCI_LINEFROMPOSITION,
                                                           static_cast<unsigned long>(styled))));
   const long last_line = send(QsciScintillaBase::SCI_LINEFROMPOSITION,
-                              static_cast<unsigned long>(std::max(position - 1, 0)));
+                              static_cast<unsigned long>(std::max(position - 1, 0L)));
   const long end =
       last_line + 1 < send(QsciScintillaBase::SCI_GETLINECOUNT)
           ? send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(last_line + 1))
@@ -108,6 +132,7 @@ void ProgramColouring::OnStyleNeeded(int position) {
   QByteArray text(end - from, Qt::Uninitialized);
   box_.SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, from, end, text.data());
   StyleProgramText(text, styles.data());
+  AlternateLongRuns(text, styles.data(), kCachedRun);
   send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(from));
   box_.SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(end - from),
                      reinterpret_cast<const char*>(styles.data()));

@@ -23,9 +23,10 @@ class ProgramColouring : public QObject {
   // when that font changes.
   void ApplyFonts();
 
- private:
-  void OnStyleNeeded(int position);
+  // Styles the text up to byte `position` now, as Scintilla would ask before showing it.
+  void StyleTo(long position);
 
+ private:
   QsciScintilla& box_;
 };
 

@@ -163,4 +163,34 @@ void StyleProgramText(QByteArrayView text, unsigned char* styles) {
   }
 }
 
+void AlternateLongRuns(QByteArrayView text, unsigned char* styles, qsizetype max_run) {
+  const qsizetype n = text.size();
+  const auto continuation = [&text](qsizetype i) {
+    return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+  };
+  qsizetype run = 0;
+  while (run < n) {
+    const unsigned char style = styles[run];
+    qsizetype run_end = run + 1;
+    while (run_end < n && styles[run_end] == style) ++run_end;
+    if (run_end - run > max_run) {
+      bool twin = false;
+      for (qsizetype piece = run; piece < run_end;) {
+        qsizetype end = piece;
+        const qsizetype limit = std::min(run_end, piece + max_run);
+        while (end < limit && text[end] != ' ' && text[end] != '\t') ++end;
+        if (end < limit) {
+          ++end;  // the blank ends the piece
+        } else if (end < run_end) {
+          while (end > piece + 1 && continuation(end)) --end;
+        }
+        if (twin) std::memset(styles + piece, style + kTwinStyleOffset, size_t(end - piece));
+        twin = !twin;
+        piece = end;
+      }
+    }
+    run = run_end;
+  }
+}
+
 }  // namespace zel

@@ -27,4 +27,21 @@ void StyleProgramLine(QByteArrayView line, unsigned char* styles);
 // Styles a run of whole lines (UTF-8; its line ends "\r\n", "\r" or "\n" get kDefault).
 void StyleProgramText(QByteArrayView text, unsigned char* styles);
 
+// Style s + kTwinStyleOffset looks exactly like style s (the colouring gives it the same
+// font and colours).
+inline constexpr unsigned char kTwinStyleOffset = 16;
+
+// The class of a style number, twins included.
+inline ProgramStyle ClassOfStyle(unsigned char style) {
+  return static_cast<ProgramStyle>(style >= kTwinStyleOffset ? style - kTwinStyleOffset : style);
+}
+
+// Cuts every run of one style longer than max_run bytes into pieces, each ending after a
+// blank or at max_run bytes (whole characters), that alternate between the style and its
+// twin. Scintilla measures the widths of a run of one style as one piece and keeps only
+// short pieces for the next layout; a line of several megabytes (a file without line ends)
+// is laid out again on every keystroke, and what repeats in it (words, comments) is then
+// measured once.
+void AlternateLongRuns(QByteArrayView text, unsigned char* styles, qsizetype max_run);
+
 }  // namespace zel

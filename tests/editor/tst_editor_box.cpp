@@ -499,6 +499,65 @@ class EditorBoxTest : public QObject {
     }
   }
 
+  void NewTextChangesOnlyWhatDiffers_data() {
+    QTest::addColumn<QString>("old_text");
+    QTest::addColumn<QString>("new_text");
+    QTest::addColumn<int>("from");    // bytes
+    QTest::addColumn<int>("new_to");  // bytes
+    // clang-format off
+    QTest::newRow("a typed key undone")      << "N1 G01 aX10" << "N1 G01 X10"  << 7 << 7;
+    QTest::newRow("a deleted key undone")    << "N1 G01 10"   << "N1 G01 X10"  << 7 << 8;
+    QTest::newRow("a change on another line") << "G01\r\nX1\r\nZ2" << "G01\r\nX5\r\nZ2" << 6 << 7;
+    QTest::newRow("a kanji changed")         << "(一)"        << "(帀)"        << 1 << 4;
+    QTest::newRow("the same text")           << "N1 G01"      << "N1 G01"      << 6 << 6;
+    QTest::newRow("everything new")          << "ABC"         << "XYZ"         << 0 << 3;
+    // clang-format on
+  }
+  void NewTextChangesOnlyWhatDiffers() {
+    // An undo replaces the whole text by its snapshot; Scintilla is given only the part
+    // that differs, and what is outside it stays as it was (here: a mark over all of it).
+    QFETCH(QString, old_text);
+    QFETCH(QString, new_text);
+    QFETCH(int, from);
+    QFETCH(int, new_to);
+    constexpr unsigned long kMark = 12;
+    EditorBox box;
+    box.SetDocument(Utf8(old_text));
+    box.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, kMark);
+    box.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, 0UL,
+                      static_cast<long>(box.Utf8View().size()));
+    QSignalSpy changed(&box, &QsciScintilla::textChanged);
+    box.SetDocument(Utf8(new_text));
+    QCOMPARE(Text(box), new_text);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(box.SelectionStart(), qint64(0));
+    // (Scintilla widens a mark over text inserted next to it, so the new part is not
+    // looked at.)
+    for (qsizetype byte = 0; byte < box.Utf8View().size(); ++byte)
+      if (byte < from || byte >= new_to)
+        QVERIFY(box.SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, kMark,
+                                  static_cast<long>(byte)) != 0);
+    QCOMPARE(box.WideLineCount(), WideLinesCounted(box));
+  }
+
+  void NewTextKeepsItsByteForms() {
+    // The forms of the new text hold, also where the text itself is the same.
+    const QByteArray text("X1\r\n(\xe7\xba\x8a) (\xe7\xba\x8a)");
+    EditorBox box;
+    box.SetDocument(DecodedText{text, {ByteForm{5, 0xED40}}});
+    box.SetDocument(DecodedText{text, {ByteForm{11, 0xED40}}});
+    std::vector<ByteForm> forms = box.Forms();
+    QCOMPARE(forms.size(), size_t(1));
+    QCOMPARE(forms[0].offset, qint64(11));
+    box.SetDocument(DecodedText{"Y" + text, {ByteForm{6, 0xFA5C}, ByteForm{12, 0xED40}}});
+    forms = box.Forms();
+    QCOMPARE(forms.size(), size_t(2));
+    QCOMPARE(forms[0].offset, qint64(6));
+    QCOMPARE(forms[0].bytes, quint16(0xFA5C));
+    QCOMPARE(forms[1].offset, qint64(12));
+    QCOMPARE(forms[1].bytes, quint16(0xED40));
+  }
+
   void LargeChangeSignalsOnceAndKeepsTheText() {
     EditorBox box;
     QSignalSpy changed(&box, &QsciScintilla::textChanged);

@@ -6,6 +6,8 @@
 #include "editor/program_styles.h"
 #include "platform/fonts.h"
 
+Q_DECLARE_METATYPE(unsigned int)
+
 using namespace zel;
 
 namespace {
@@ -22,9 +24,14 @@ void StyleTo(EditorBox& box, long end) {
   box.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, end);
 }
 
+// The class of the style at a character; a twin counts as its style.
 ProgramStyle StyleAt(const EditorBox& box, qint64 pos) {
-  return static_cast<ProgramStyle>(box.SendScintilla(
-      QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(box.ByteFromChar(pos))));
+  return ClassOfStyle(static_cast<unsigned char>(box.SendScintilla(
+      QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(box.ByteFromChar(pos)))));
+}
+
+long Attribute(const EditorBox& box, unsigned int message, unsigned long style) {
+  return box.SendScintilla(message, style);
 }
 
 }  // namespace
@@ -104,6 +111,79 @@ class ProgramColouringTest : public QObject {
                       static_cast<unsigned long>(lines / 2 - 1));
     StyleTo(box, -1);
     QCOMPARE(StyleAt(box, text.size() / 2 + 5), ProgramStyle::kGCode);
+  }
+
+  void TwinsLookTheSame_data() {
+    QTest::addColumn<unsigned int>("message");
+    // clang-format off
+    QTest::newRow("colour")      << uint(QsciScintillaBase::SCI_STYLEGETFORE);
+    QTest::newRow("background")  << uint(QsciScintillaBase::SCI_STYLEGETBACK);
+    QTest::newRow("weight")      << uint(QsciScintillaBase::SCI_STYLEGETWEIGHT);
+    QTest::newRow("size")        << uint(QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL);
+    QTest::newRow("italic")      << uint(QsciScintillaBase::SCI_STYLEGETITALIC);
+    QTest::newRow("character set") << uint(QsciScintillaBase::SCI_STYLEGETCHARACTERSET);
+    // clang-format on
+  }
+  void TwinsLookTheSame() {
+    QFETCH(unsigned int, message);
+    EditorBox box;
+    Prepare(box, "N1");
+    for (unsigned long style = 0; style < kProgramStyleCount; ++style)
+      QCOMPARE(Attribute(box, message, style + kTwinStyleOffset), Attribute(box, message, style));
+    // The font as well, after the box's font changed.
+    box.setFont(ProgramFont(16));
+    for (unsigned long style = 0; style < kProgramStyleCount; ++style) {
+      QByteArray font(256, '\0'), twin_font(256, '\0');
+      box.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, style, font.data());
+      box.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, style + kTwinStyleOffset,
+                        twin_font.data());
+      QCOMPARE(twin_font, font);
+      QCOMPARE(
+          Attribute(box, QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL, style + kTwinStyleOffset),
+          Attribute(box, QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL, style));
+    }
+  }
+
+  void LongRunsGoToScintillaInShortPieces() {
+    // Scintilla keeps the measured widths of pieces under 30 bytes only.
+    EditorBox box;
+    const QByteArray text =
+        QStringLiteral(
+            "N1 (外径荒加工 工具摩耗補正 確認 外径荒加工) X12345678901234567890123456789")
+            .toUtf8();
+    Prepare(box, text);
+    StyleTo(box, -1);
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const long style =
+          box.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(i));
+      run = i > 0 && style == box.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT,
+                                                static_cast<unsigned long>(i - 1))
+                ? run + 1
+                : 1;
+      QVERIFY2(run < 30, qPrintable(QString::number(i)));
+    }
+    // The classes are those of the words.
+    QCOMPARE(StyleAt(box, 3), ProgramStyle::kComment);
+    QCOMPARE(StyleAt(box, 25), ProgramStyle::kComment);
+    QCOMPARE(StyleAt(box, 27), ProgramStyle::kAddress);
+    QCOMPARE(StyleAt(box, 50), ProgramStyle::kDefault);
+  }
+
+  void OpeningColoursTheFirstScreen() {
+    // Before anything is shown: Scintilla lays the first lines out for the caret at once.
+    EditorBox box;
+    QByteArray text;
+    for (int n = 0; n < 2000; ++n) text += "N" + QByteArray::number(n) + " G01 X10 (A)\r\n";
+    Prepare(box, text);
+    const long lines = box.SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN);
+    QVERIFY(lines > 0);
+    QVERIFY(box.SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED) >=
+            box.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                              static_cast<unsigned long>(lines)));
+    QCOMPARE(StyleAt(box, 0), ProgramStyle::kSequence);
+    // Not the whole text.
+    QVERIFY(box.SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED) < text.size() / 2);
   }
 
   void SwitchingOffLeavesPlainText() {

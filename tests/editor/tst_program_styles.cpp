@@ -94,6 +94,42 @@ class ProgramStylesTest : public QObject {
       if ((quint8(utf8[i]) & 0xC0) == 0x80) QCOMPARE(styles[size_t(i)], styles[size_t(i - 1)]);
     }
   }
+
+  // Styles written one character per byte: a digit is a style, the letter as far after
+  // 'a' its twin.
+  void AlternateLongRuns_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("styles");
+    QTest::addColumn<int>("max_run");
+    QTest::addColumn<QByteArray>("cut");
+    // clang-format off
+    QTest::newRow("short runs stay")                 << "G01 X10"        << QByteArray("3330600")        << 4 << QByteArray("3330600");
+    QTest::newRow("a run of the longest length")     << "(ABCD)"         << QByteArray("111111")         << 6 << QByteArray("111111");
+    QTest::newRow("cut after each blank")            << "AB CD EF"       << QByteArray("00000000")       << 4 << QByteArray("000aaa00");
+    QTest::newRow("blank just before the limit")     << "ABC DEF"        << QByteArray("0000000")        << 4 << QByteArray("0000aaa");
+    QTest::newRow("cut at the limit without blanks") << "ABCDEFGHIJ"     << QByteArray("0000000000")     << 4 << QByteArray("0000aaaa00");
+    QTest::newRow("kanji stay whole")                << "(外径荒)"       << QByteArray("11111111111")    << 5 << QByteArray("1111bbb1111");
+    QTest::newRow("each long run cut on its own")    << "ABCDEF(GHIJKL)" << QByteArray("00000011111111") << 4 << QByteArray("0000aa1111bbbb");
+    // clang-format on
+  }
+  void AlternateLongRuns() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, styles);
+    QFETCH(int, max_run);
+    QFETCH(QByteArray, cut);
+    const QByteArray utf8 = text.toUtf8();
+    QCOMPARE(styles.size(), utf8.size());
+    std::vector<unsigned char> numbers;
+    for (const char c : styles) numbers.push_back(static_cast<unsigned char>(c - '0'));
+    zel::AlternateLongRuns(utf8, numbers.data(), max_run);
+    QByteArray written;
+    for (const unsigned char n : numbers)
+      written += n >= kTwinStyleOffset ? char('a' + n - kTwinStyleOffset) : char('0' + n);
+    QCOMPARE(written, cut);
+    // A twin keeps its class.
+    for (size_t i = 0; i < numbers.size(); ++i)
+      QCOMPARE(int(ClassOfStyle(numbers[i])), styles[qsizetype(i)] - '0');
+  }
 };
 
 QTEST_MAIN(ProgramStylesTest)
