@@ -101,6 +101,7 @@ EditorBox::EditorBox(QWidget* parent) : QsciScintilla(parent) {
   // Only the keys and clicks of a plain text box; the menu's shortcuts run the program's
   // own commands (with their undo snapshot and clipboard rules).
   MakePlainTextBox(this);
+  colouring_ = new ProgramColouring(*this, false);
   connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &EditorBox::OnModified);
   connect(this, &QsciScintillaBase::SCN_ZOOM, this, &EditorBox::RecountIfWidthChanged);
   RecountIfWidthChanged();
@@ -388,19 +389,9 @@ qreal EditorBox::ColumnPixels() const {
   return column;
 }
 
-void EditorBox::SetSyntaxColour(bool on) {
-  if (on == SyntaxColour()) return;
-  if (on) {
-    colouring_ = new ProgramColouring(*this);
-    return;
-  }
-  delete colouring_;
-  colouring_ = nullptr;
-  // One plain style for the whole text again.
-  SendScintilla(SCI_STARTSTYLING, 0UL);
-  SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(ByteLength()), 0L);
-  viewport()->update();
-}
+void EditorBox::SetSyntaxColour(bool on) { colouring_->SetWords(on); }
+
+bool EditorBox::SyntaxColour() const { return colouring_->Words(); }
 
 void EditorBox::RecountIfWidthChanged() {
   const int columns = FitColumns();
@@ -430,14 +421,12 @@ void EditorBox::ApplyWideLineLayout() {
 
 void EditorBox::SetDocument(const DecodedText& document) {
   SetAllBytes(document.utf8, document.forms);
-  if (colouring_) {
-    // The first screen is coloured before Scintilla lays its lines out for the caret: a
-    // line laid out in one plain style is measured in long runs that Scintilla does not
-    // keep, and laid out once more when its colours come (seconds for a 5 MB line).
-    const long lines = SendScintilla(SCI_GETLINECOUNT);
-    const long last = std::min<long>(lines - 1, SendScintilla(SCI_LINESONSCREEN) + 1);
-    colouring_->StyleTo(SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(last)));
-  }
+  // The first screen is styled before Scintilla lays its lines out for the caret: a line
+  // laid out unstyled is measured in long runs that Scintilla does not keep, and laid out
+  // once more when its styles come (seconds for a 5 MB line).
+  const long lines = SendScintilla(SCI_GETLINECOUNT);
+  const long last = std::min<long>(lines - 1, SendScintilla(SCI_LINESONSCREEN) + 1);
+  colouring_->StyleTo(SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(last)));
   SendScintilla(SCI_GOTOPOS, 0UL);
 }
 

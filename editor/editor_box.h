@@ -90,7 +90,7 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
 
   // Colouring of the program's words (see program_colouring.h); off until switched on.
   void SetSyntaxColour(bool on);
-  bool SyntaxColour() const { return colouring_ != nullptr; }
+  bool SyntaxColour() const;
 
  signals:
   // A local file was dropped on the box.

@@ -55,7 +55,8 @@ constexpr std::pair<unsigned int, unsigned int> kCopiedAttributes[] = {
 
 }  // namespace
 
-ProgramColouring::ProgramColouring(QsciScintilla& box) : QObject(&box), box_(box) {
+ProgramColouring::ProgramColouring(QsciScintilla& box, bool words)
+    : QObject(&box), box_(box), words_(words) {
   box_.SendScintilla(QsciScintillaBase::SCI_SETLEXER,
                      static_cast<unsigned long>(QsciScintillaBase::SCLEX_CONTAINER));
   for (const StyleLook& look : kLooks) {
@@ -70,9 +71,14 @@ ProgramColouring::ProgramColouring(QsciScintilla& box) : QObject(&box), box_(box
   box_.viewport()->update();
 }
 
-// The box puts its plain style back (EditorBox::SetSyntaxColour); the box may already be
-// gone here.
 ProgramColouring::~ProgramColouring() = default;
+
+void ProgramColouring::SetWords(bool words) {
+  if (words == words_) return;
+  words_ = words;
+  box_.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
+  box_.viewport()->update();
+}
 
 void ProgramColouring::ApplyFonts() {
   // Style 0 carries the box's font (QsciScintilla::setFont); the others copy it.
@@ -131,7 +137,10 @@ void ProgramColouring::StyleTo(long position) {
   std::vector<unsigned char> styles(static_cast<size_t>(end - from));
   QByteArray text(end - from, Qt::Uninitialized);
   box_.SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, from, end, text.data());
-  StyleProgramText(text, styles.data());
+  if (words_)
+    StyleProgramText(text, styles.data());
+  else
+    std::fill(styles.begin(), styles.end(), static_cast<unsigned char>(ProgramStyle::kDefault));
   AlternateLongRuns(text, styles.data(), kCachedRun);
   send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(from));
   box_.SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(end - from),

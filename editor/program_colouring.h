@@ -11,13 +11,21 @@ namespace zel {
 // show, and only that is styled. A request reaching far beyond the styled part (a jump
 // into a large program) styles just the lines on the screen; the text between is styled
 // when it comes into view.
+//
+// With the words' colours off the text is styled all plain, but still in the short pieces
+// of AlternateLongRuns: a line of megabytes is then laid out from measurements Scintilla
+// keeps, with or without colours.
 class ProgramColouring : public QObject {
   Q_OBJECT
 
  public:
-  // Starts colouring `box`; the colours go again with this object.
-  explicit ProgramColouring(QsciScintilla& box);
+  // Starts styling `box`, the words in their colours or all plain.
+  ProgramColouring(QsciScintilla& box, bool words);
   ~ProgramColouring() override;
+
+  // Switches the words' colours on or off; the text is styled afresh as it is shown.
+  void SetWords(bool words);
+  bool Words() const { return words_; }
 
   // Gives every style the font of the box's text (the address letters bold). Called again
   // when that font changes.
@@ -28,6 +36,7 @@ class ProgramColouring : public QObject {
 
  private:
   QsciScintilla& box_;
+  bool words_;
 };
 
 }  // namespace zel

@@ -144,14 +144,21 @@ class ProgramColouringTest : public QObject {
     }
   }
 
+  void LongRunsGoToScintillaInShortPieces_data() {
+    QTest::addColumn<bool>("words");
+    QTest::newRow("colours on") << true;
+    QTest::newRow("colours off") << false;
+  }
   void LongRunsGoToScintillaInShortPieces() {
     // Scintilla keeps the measured widths of pieces under 30 bytes only.
+    QFETCH(bool, words);
     EditorBox box;
     const QByteArray text =
         QStringLiteral(
             "N1 (外径荒加工 工具摩耗補正 確認 外径荒加工) X12345678901234567890123456789")
             .toUtf8();
     Prepare(box, text);
+    box.SetSyntaxColour(words);
     StyleTo(box, -1);
     qsizetype run = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -162,6 +169,11 @@ class ProgramColouringTest : public QObject {
                 ? run + 1
                 : 1;
       QVERIFY2(run < 30, qPrintable(QString::number(i)));
+    }
+    if (!words) {
+      for (qint64 pos = 0; pos < box.Length(); ++pos)
+        QCOMPARE(StyleAt(box, pos), ProgramStyle::kDefault);
+      return;
     }
     // The classes are those of the words.
     QCOMPARE(StyleAt(box, 3), ProgramStyle::kComment);
