@@ -42,6 +42,9 @@ unsigned long StyleNumber(ProgramStyle style) { return static_cast<unsigned long
 // keeps the widths of pieces under 30 bytes.
 constexpr qsizetype kCachedRun = 24;
 
+// How far before an edit in a long line a place to resume styling is looked for.
+constexpr long kResumeWindow = 1024;
+
 // What a style's twin copies from it besides the font name.
 constexpr std::pair<unsigned int, unsigned int> kCopiedAttributes[] = {
     {QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL, QsciScintillaBase::SCI_STYLESETSIZEFRACTIONAL},
@@ -122,6 +125,7 @@ void ProgramColouring::StyleTo(long position) {
           ? send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(last_line + 1))
           : send(QsciScintillaBase::SCI_GETLENGTH);
   long from = start;
+  bool screen_only = false;
   if (end - start > kStyleAhead) {
     const long top =
         send(QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,
@@ -132,22 +136,47 @@ void ProgramColouring::StyleTo(long position) {
     const long last_start =
         send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(last_line));
     from = std::max(start, std::min(screen, last_start));
+    screen_only = from > start;
+  }
+  // In a long line (a file without line ends) an edit restyles the line from a little
+  // before it, not from the line's start: the styles before the edit still hold.
+  bool resumed = false;
+  if (!screen_only && styled - start > kResumeWindow) {
+    const long head_from = styled - kResumeWindow;
+    QByteArray head(kResumeWindow, Qt::Uninitialized);
+    box_.SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, head_from, styled, head.data());
+    std::vector<unsigned char> head_styles(static_cast<size_t>(kResumeWindow));
+    for (long i = 0; i < kResumeWindow; ++i)
+      head_styles[size_t(i)] = static_cast<unsigned char>(
+          send(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(head_from + i)));
+    const qsizetype resume = FindResumePoint(head, head_styles.data());
+    if (resume > 0) {
+      from = head_from + static_cast<long>(resume);
+      resumed = true;
+    }
   }
   if (end <= from) return;
   std::vector<unsigned char> styles(static_cast<size_t>(end - from));
   QByteArray text(end - from, Qt::Uninitialized);
   box_.SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, from, end, text.data());
-  if (words_)
-    StyleProgramText(text, styles.data());
-  else
+  if (!words_) {
     std::fill(styles.begin(), styles.end(), static_cast<unsigned char>(ProgramStyle::kDefault));
+  } else if (resumed) {
+    // The rest of the line from the resume point, then whole lines.
+    qsizetype line_end = 0;
+    while (line_end < text.size() && text[line_end] != '\r' && text[line_end] != '\n') ++line_end;
+    StyleProgramLineFrom(QByteArrayView(text).first(line_end), styles.data());
+    StyleProgramText(QByteArrayView(text).sliced(line_end), styles.data() + line_end);
+  } else {
+    StyleProgramText(text, styles.data());
+  }
   AlternateLongRuns(text, styles.data(), kCachedRun);
   send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(from));
   box_.SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(end - from),
                      reinterpret_cast<const char*>(styles.data()));
   // Styled only what is on the screen: the part between stays unstyled and is asked for
   // again when it is shown.
-  if (from > start) send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(start));
+  if (screen_only) send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(start));
 }
 
 }  // namespace zel

@@ -53,12 +53,15 @@ bool IsRawByteAt(QByteArrayView text, qsizetype i) {
 
 }  // namespace
 
-void StyleProgramLine(QByteArrayView line, unsigned char* styles) {
+namespace {
+
+// Styles a line, or the rest of one from a resume point (first_word false).
+void StyleLine(QByteArrayView line, unsigned char* styles, bool first_word) {
   const qsizetype n = line.size();
   auto fill = [styles](qsizetype from, qsizetype to, ProgramStyle style) {
     std::memset(styles + from, Style(style), static_cast<size_t>(to - from));
   };
-  bool first_word = true;  // no word yet on this line
+  // first_word: no word yet on this line.
   bool after_call = false;
   qsizetype i = 0;
   while (i < n) {
@@ -146,6 +149,35 @@ void StyleProgramLine(QByteArrayView line, unsigned char* styles) {
       i = alnum_end;
     }
   }
+}
+
+}  // namespace
+
+void StyleProgramLine(QByteArrayView line, unsigned char* styles) { StyleLine(line, styles, true); }
+
+void StyleProgramLineFrom(QByteArrayView rest, unsigned char* styles) {
+  StyleLine(rest, styles, false);
+}
+
+qsizetype FindResumePoint(QByteArrayView head, const unsigned char* styles) {
+  // The last word outside comments: none means a label or name may still come.
+  qsizetype word_end = head.size();
+  while (word_end > 0 && !(IsAlpha(head[word_end - 1]) &&
+                           ClassOfStyle(styles[word_end - 1]) != ProgramStyle::kComment))
+    --word_end;
+  if (word_end == 0) return 0;
+  qsizetype word_start = word_end - 1;
+  while (word_start > 0 && IsAlpha(head[word_start - 1])) --word_start;
+  // After CALL a subprogram name follows: resume before CALL, if at all.
+  if (ClassOfStyle(styles[word_start]) == ProgramStyle::kKeyword && word_end - word_start == 4 &&
+      Upper(head[word_start]) == 'C' && Upper(head[word_start + 1]) == 'A')
+    return FindResumePoint(head.first(word_start), styles);
+  // The last blank after that word that stands between words.
+  for (qsizetype p = head.size(); p > word_end; --p) {
+    const char c = head[p - 1];
+    if ((c == ' ' || c == '\t') && ClassOfStyle(styles[p - 1]) == ProgramStyle::kDefault) return p;
+  }
+  return FindResumePoint(head.first(word_start), styles);
 }
 
 void StyleProgramText(QByteArrayView text, unsigned char* styles) {

@@ -24,6 +24,16 @@ inline constexpr int kProgramStyleCount = 9;
 // with its line, so a change restyles only the lines it touches.
 void StyleProgramLine(QByteArrayView line, unsigned char* styles);
 
+// Styles the rest of a line from a resume point (see FindResumePoint).
+void StyleProgramLineFrom(QByteArrayView rest, unsigned char* styles);
+
+// A place in a line from which the rest can be styled again alone, with
+// StyleProgramLineFrom, after an edit in the rest: `head` is the line up to the edit and
+// `styles` its styles as they stand. It is just after a blank of the default class (between
+// words, outside comments and variable indexes) that follows a word other than CALL (so
+// that no sequence label or subprogram name can come next). 0 when there is none.
+qsizetype FindResumePoint(QByteArrayView head, const unsigned char* styles);
+
 // Styles a run of whole lines (UTF-8; its line ends "\r\n", "\r" or "\n" get kDefault).
 void StyleProgramText(QByteArrayView text, unsigned char* styles);
 

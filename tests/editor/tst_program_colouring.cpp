@@ -19,9 +19,11 @@ void Prepare(EditorBox& box, const QByteArray& text) {
   box.SetDocument(DecodedText{text, {}});
 }
 
-// Has Scintilla style the text up to `end` as it does before showing it.
+// Has Scintilla style the text up to `end` as it does before showing it: from where the
+// styled part ends.
 void StyleTo(EditorBox& box, long end) {
-  box.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, end);
+  box.SendScintilla(QsciScintillaBase::SCI_COLOURISE,
+                    box.SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED), end);
 }
 
 // The class of the style at a character; a twin counts as its style.
@@ -73,6 +75,13 @@ class ProgramColouringTest : public QObject {
     QTest::newRow("the comment ends with its line")          << "N1 G01 X1\r\nG02" << 3 << 0 << "(" << 12 << ProgramStyle::kGCode   << ProgramStyle::kGCode;
     QTest::newRow("closing it ends the comment")             << "N1 (A G01 X1"     << 5 << 0 << ")" << 7  << ProgramStyle::kComment << ProgramStyle::kGCode;
     QTest::newRow("deleting the opening ends the comment")   << "N1 (A) G01"       << 3 << 1 << ""  << 4  << ProgramStyle::kComment << ProgramStyle::kDefault;
+    // In a long line (a file without line ends) styling resumes shortly before the edit.
+    const QString words = QStringLiteral("G01 X1 ").repeated(300);
+    const int n = int(words.size());
+    QTest::newRow("long line: opening a parenthesis")        << words + "G02 X5"        << n     << 0 << "(" << n + 1 << ProgramStyle::kGCode   << ProgramStyle::kComment;
+    QTest::newRow("long line: closing a comment")            << words + "(A G02 X5"     << n + 2 << 0 << ")" << n + 4 << ProgramStyle::kComment << ProgramStyle::kGCode;
+    QTest::newRow("long line: CALL before a name")           << words + "CALX OZEL X5"  << n + 3 << 1 << "L" << n + 5 << ProgramStyle::kDefault << ProgramStyle::kKeyword;
+    QTest::newRow("long line: a name no longer called")      << words + "CALL OZEL X5"  << n     << 5 << ""  << n     << ProgramStyle::kKeyword << ProgramStyle::kDefault;
     // clang-format on
   }
   void EditsRestyleTheirLine() {
@@ -90,6 +99,34 @@ class ProgramColouringTest : public QObject {
     box.ReplaceRange(at, remove, insert);
     StyleTo(box, -1);
     QCOMPARE(StyleAt(box, probe), after);
+  }
+
+  void AnEditInALongLineRestylesFromNearIt() {
+    EditorBox box;
+    const QByteArray words = QByteArray("G01 X1 ").repeated(3000);
+    Prepare(box, words + "G02");
+    StyleTo(box, -1);
+    // A stand-in style at the start shows whether the start is styled again.
+    box.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
+    box.SendScintilla(QsciScintillaBase::SCI_SETSTYLING, 3UL,
+                      static_cast<long>(ProgramStyle::kMCode));
+    box.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING,
+                      static_cast<unsigned long>(words.size() + 3));
+    box.ReplaceRange(words.size(), 0, QStringLiteral("("));
+    StyleTo(box, -1);
+    QCOMPARE(StyleAt(box, words.size() + 1), ProgramStyle::kComment);
+    QCOMPARE(StyleAt(box, 0), ProgramStyle::kMCode);
+    // A line of ordinary length is styled whole.
+    box.SetDocument(DecodedText{"G01 X1 G02", {}});
+    StyleTo(box, -1);
+    box.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
+    box.SendScintilla(QsciScintillaBase::SCI_SETSTYLING, 3UL,
+                      static_cast<long>(ProgramStyle::kMCode));
+    box.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 10UL);
+    box.ReplaceRange(7, 0, QStringLiteral("("));
+    StyleTo(box, -1);
+    QCOMPARE(StyleAt(box, 8), ProgramStyle::kComment);
+    QCOMPARE(StyleAt(box, 0), ProgramStyle::kGCode);
   }
 
   void AFarJumpStylesOnlyTheScreen() {

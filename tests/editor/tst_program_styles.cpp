@@ -95,6 +95,47 @@ class ProgramStylesTest : public QObject {
     }
   }
 
+  void ResumingGivesTheSameStyles_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("resumes_at_end");
+    const QString raw = QStringLiteral("N1 X") + QChar(0xF781) + QStringLiteral("0 (A") +
+                        QChar(0xF7FF) + QStringLiteral(") G01 X2");
+    // clang-format off
+    QTest::newRow("words and a comment")       << "N001 G01 X10.5 Z-2 F0.2 (外径 荒加工) M03 S180 T0101" << true;
+    QTest::newRow("names after CALL")          << "N002 CALL OZEL X1 CALL  OABC G01"         << true;
+    QTest::newRow("lower-case call")           << "O123 G01 X1 call oabc x1"                 << true;
+    QTest::newRow("only a CALL and its name")  << "CALL OZEL"                                << false;
+    QTest::newRow("variable indexes")          << "NOEX VTLIN[5 ]=14 VTLFN[ 5]=1 D E"        << true;
+    QTest::newRow("blanks before the label")   << "   N100"                                  << false;
+    QTest::newRow("label after blanks")        << "   N100 G01 X1"                           << true;
+    QTest::newRow("comment first")             << "(comment only) N5 G01"                    << true;
+    QTest::newRow("unclosed comment")          << "N1 (unclosed G01 X1"                      << true;
+    QTest::newRow("raw bytes")                 << raw                                        << true;
+    QTest::newRow("letter without number")     << "PF 0,[0,0],100,D G01 X1"                  << true;
+    QTest::newRow("tabs between words")        << "G01\tX1\tZ2\tNRTS"                       << true;
+    // clang-format on
+  }
+  void ResumingGivesTheSameStyles() {
+    // From every resume point found before every place of the line, styling the rest
+    // alone gives what styling the whole line gives.
+    QFETCH(QString, line);
+    QFETCH(bool, resumes_at_end);
+    const QByteArray utf8 = line.toUtf8();
+    std::vector<unsigned char> whole(static_cast<size_t>(utf8.size()));
+    StyleProgramLine(utf8, whole.data());
+    for (qsizetype at = 0; at <= utf8.size(); ++at) {
+      const qsizetype p = FindResumePoint(utf8.first(at), whole.data());
+      QVERIFY(p >= 0 && p <= at);
+      if (at == utf8.size()) QCOMPARE(p > 0, resumes_at_end);
+      if (p == 0) continue;
+      std::vector<unsigned char> rest(static_cast<size_t>(utf8.size() - p));
+      StyleProgramLineFrom(utf8.sliced(p), rest.data());
+      for (size_t i = 0; i < rest.size(); ++i)
+        QVERIFY2(rest[i] == whole[size_t(p) + i],
+                 qPrintable(QStringLiteral("from %1 at %2").arg(p).arg(p + qsizetype(i))));
+    }
+  }
+
   // Styles written one character per byte: a digit is a style, the letter as far after
   // 'a' its twin.
   void AlternateLongRuns_data() {
