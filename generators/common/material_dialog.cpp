@@ -30,12 +30,15 @@ MaterialDialog::MaterialDialog(const GeneratorContext& ctx, const QString& name,
     spindle_options_[index] = controls_.Get<QRadioButton>(QStringLiteral("Option1(%1)").arg(index));
   }
   shape_list_ = controls_.Get<QComboBox>(u"Combo1");
-  clear_button_ = controls_.Get<QPushButton>(u"Command3");
+  auto* clear_button = controls_.Get<QPushButton>(u"Command3");
   write_button_ = controls_.Get<QPushButton>(u"Command4");
   auto* transfer = controls_.Get<QPushButton>(u"Command2");
   auto* cancel = controls_.Get<QPushButton>(u"Command1");
-  buttons_ = block ? new TransferButtons(this, ctx_.sink, std::move(block), transfer, cancel)
-                   : new TransferButtons(this, ctx_.sink, pane_, transfer, cancel);
+  // The handling of "転送/終了" and "キャンセル" is a child of the dialog and lives as long.
+  if (block)
+    new TransferButtons(this, ctx_.sink, std::move(block), transfer, cancel);
+  else
+    new TransferButtons(this, ctx_.sink, pane_, transfer, cancel);
   enter_ = new EnterNavigator(this);
   decimal_check_ = new DecimalPointCheck(this, ctx_.prompts);
   // "キャンセル" always closes, whatever a field holds.
@@ -49,7 +52,7 @@ MaterialDialog::MaterialDialog(const GeneratorContext& ctx, const QString& name,
     });
   }
   connect(write_button_, &QPushButton::clicked, this, [this] { Command4_Click(); });
-  connect(clear_button_, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  connect(clear_button, &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 
 void MaterialDialog::SelectFirstSpindle() {

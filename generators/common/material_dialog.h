@@ -77,6 +77,8 @@ class MaterialDialog : public QDialog {
 
   // The handlers of the shared controls, each dialog's own.
   virtual void Option1_Click(int index) = 0;
+  // Runs twice when the dialog puts the focus into the list itself (directly, then again when
+  // the focus arrives), so running it again must change nothing.
   virtual void Combo1_GotFocus() = 0;
   virtual void Command4_Click() = 0;
   virtual void Command3_Click() = 0;
@@ -97,9 +99,7 @@ class MaterialDialog : public QDialog {
   OutputPane* pane_ = nullptr;                      // Text1
   std::array<QRadioButton*, 2> spindle_options_{};  // Option1(0), Option1(1)
   QComboBox* shape_list_ = nullptr;                 // Combo1
-  QPushButton* clear_button_ = nullptr;             // Command3
   QPushButton* write_button_ = nullptr;             // Command4
-  TransferButtons* buttons_ = nullptr;              // Command2, Command1
   EnterNavigator* enter_ = nullptr;
   DecimalPointCheck* decimal_check_ = nullptr;
 
