@@ -130,6 +130,7 @@ std::optional<QList<QPointF>> JawOutline(const ChuckValues& c) {
 
 std::optional<QList<QPointF>> CentreOutline(const ChuckValues& c) {
   if (c.VCHSW && *c.VCHSW == 0) return std::nullopt;
+  if (c.VWKR && *c.VWKR == kNoCentreEndFace) return std::nullopt;
   if (!Sensible(c.VTSDA) || !Sensible(c.VTSDB) || !Sensible(c.VTSL) || !Sensible(c.VWKR))
     return std::nullopt;
   const double d2 = *c.VTSDA;
@@ -156,8 +157,17 @@ QList<QPointF> MirroredOutline(const QList<QPointF>& outline) {
 QRectF SectionExtent(const SidePlan& plan, const QList<QList<QPointF>>& outlines) {
   Bounds box;
   for (const ShapeDrawing& drawing : plan.drawings) IncludeDrawing(box, drawing);
+  // The material sets the picture; an outline counts only as far as it stays near it.
+  const Bounds material = box.empty ? Bounds{false, 0, 0, 0, 0} : box;
+  const double margin =
+      std::max(kSmallestOutlineMargin,
+               std::max(material.right - material.left, material.bottom - material.top) / 2);
   for (const QList<QPointF>& outline : outlines) {
-    for (const QPointF& p : outline) Include(box, p);
+    for (const QPointF& p : outline) {
+      if (p.x() >= material.left - margin && p.x() <= material.right + margin &&
+          p.y() >= material.top - margin && p.y() <= material.bottom + margin)
+        Include(box, p);
+    }
   }
   if (box.empty) return {};
   return QRectF(QPointF(box.left, box.top), QPointF(box.right, box.bottom));

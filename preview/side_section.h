@@ -46,17 +46,28 @@ SidePlan PlanSideSection(const SideBlock& block);
 // that it cannot be a position on the machine.
 std::optional<QList<QPointF>> JawOutline(const ChuckValues& chuck);
 
+// The end face WR the chuck dialog writes in chuck work, where no centre is engaged.
+inline constexpr double kNoCentreEndFace = 9999;
+
 // The tailstock centre as a closed outline on both sides of the axis: a 60° point that enters
 // the material end face WR at the centre-hole diameter D2, widens to the shaft diameter D3
-// and runs as the shaft to WR + L2. Nothing in chuck work (VCHSW 0), when a value is missing,
-// not a sensible size (D2 below 0, D3 or L2 not above 0) or too large to be a position.
+// and runs as the shaft to WR + L2. Nothing in chuck work (VCHSW 0, or WR 9999 as the chuck
+// dialog writes it there, so that centre values left over from centre work draw nothing),
+// when a value is missing, not a sensible size (D2 below 0, D3 or L2 not above 0) or too
+// large to be a position.
 std::optional<QList<QPointF>> CentreOutline(const ChuckValues& chuck);
 
 // The mirror image of an outline about the axis.
 QList<QPointF> MirroredOutline(const QList<QPointF>& outline);
 
-// The area the drawings and outlines cover (their bounding box); QRectF() when there is
-// nothing.
+// How far beyond the material the jaw and centre outlines still make the picture larger: half
+// the material's larger side, at least this many units.
+inline constexpr double kSmallestOutlineMargin = 100;
+
+// The area the picture shows: the drawings' bounding box, grown to take in the outline points
+// that lie within the margin around it (kSmallestOutlineMargin); points farther off, a typo
+// such as CZ=-90000, do not count and their lines are cut off at the picture's edge. Without
+// material the margin stands around the origin. QRectF() when nothing counts.
 QRectF SectionExtent(const SidePlan& plan, const QList<QList<QPointF>>& outlines);
 
 // The picture of a side-view block: a canvas that holds its extent around the origin (with
