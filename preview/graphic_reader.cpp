@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -66,6 +67,8 @@ QString ReadProblemText(ReadProblem problem) {
       return QStringLiteral("戻り NRTS RTS がありません");
     case ReadProblem::kShapeNotComputable:
       return QStringLiteral("計算エラー: この図形は描けません");
+    case ReadProblem::kBlockReplaced:
+      return QStringLiteral("後に同じ主軸の同じ DEF があるため、このブロックは描きません");
   }
   return {};
 }
@@ -168,6 +171,7 @@ class Reader {
   void Circle(const QString& statement);
   void Open(bool side, bool second_spindle);
   void CheckTools();
+  void MarkReplacedBlocks();
 
   GraphicProgram& out_;
   int line_ = 0;
@@ -176,6 +180,9 @@ class Reader {
   int open_ = 0;
   int open_line_ = 0;
   QString open_text_;
+  // The DEF lines as written, by block: side blocks, then front blocks.
+  QStringList side_def_texts_;
+  QStringList front_def_texts_;
   BoreStage bore_ = BoreStage::kNone;
   double bore_radius_ = 0;
   QHash<QString, int> tool_index_;
@@ -349,10 +356,13 @@ void Reader::Open(bool side, bool second_spindle) {
   open_line_ = line_;
   open_text_ = line_text_.toString();
   bore_ = BoreStage::kNone;
-  if (side)
+  if (side) {
     out_.side_blocks.append({second_spindle, {}, line_});
-  else
+    side_def_texts_ << open_text_;
+  } else {
     out_.front_blocks.append({second_spindle, {}, line_});
+    front_def_texts_ << open_text_;
+  }
 }
 
 void Reader::Contour(const QString& statement) {
@@ -462,6 +472,27 @@ void Reader::Finish(bool returned) {
     out_.problems.append({out_.first_line, kSubprogramName.toString(), ReadProblem::kNoReturn});
   }
   CheckTools();
+  MarkReplacedBlocks();
+}
+
+void Reader::MarkReplacedBlocks() {
+  // One problem a line: a DEF line that has one already (nested) keeps it.
+  QSet<int> lines_with_problems;
+  for (const UnreadLine& problem : out_.problems) lines_with_problems.insert(problem.line);
+  const auto mark = [&](auto& blocks, const QStringList& def_texts) {
+    std::array<bool, 2> later = {false, false};  // a later block of spindle 1, 2 was seen
+    for (qsizetype i = blocks.size() - 1; i >= 0; --i) {
+      bool& seen = later[blocks[i].second_spindle ? 1 : 0];
+      if (seen) {
+        blocks[i].replaced = true;
+        if (!lines_with_problems.contains(blocks[i].line))
+          out_.problems.append({blocks[i].line, def_texts[i], ReadProblem::kBlockReplaced});
+      }
+      seen = true;
+    }
+  };
+  mark(out_.side_blocks, side_def_texts_);
+  mark(out_.front_blocks, front_def_texts_);
 }
 
 bool IsLineStart(QStringView text, qsizetype at) { return at == 0 || text[at - 1] == u'\n'; }

@@ -48,6 +48,7 @@ enum class ReadProblem {
   kBlockNotClosed,       // a DEF whose block has no N000 END before the return
   kNoReturn,             // OZEL without its return line NRTS RTS
   kShapeNotComputable,   // a PS or PT shape the side view answers with "計算エラー"
+  kBlockReplaced,        // a DEF block followed by another of the same kind and spindle
 };
 
 // The message the preview shows for a problem.
@@ -124,16 +125,20 @@ struct FrontCircle {
   int line = 0;  // the PF line
 };
 
-// A DEF WORK or DEF WORKF block.
+// A DEF WORK or DEF WORKF block. Of several blocks of the same kind and spindle the last one
+// describes the material (as with a variable assigned twice); the earlier ones are replaced
+// and each is a problem of its DEF line.
 struct SideBlock {
   bool second_spindle = false;  // DEF WORK[S]
   QList<ContourShape> shapes;
-  int line = 0;  // the DEF line
+  int line = 0;           // the DEF line
+  bool replaced = false;  // a later DEF WORK of the same spindle follows
 };
 struct FrontBlock {
   bool second_spindle = false;  // DEF WORKF[S]
   QList<FrontCircle> circles;
   int line = 0;
+  bool replaced = false;  // a later DEF WORKF of the same spindle follows
 };
 
 // What the subprogram says.

@@ -95,6 +95,12 @@ SectionView::SectionView(QImage image, QWidget* parent)
   setMinimumSize(120, 120);
 }
 
+void SectionView::SetImage(QImage image) {
+  image_ = std::move(image);
+  reduced_ = QImage();
+  update();
+}
+
 QRectF SectionView::PictureRect() const {
   if (image_.isNull()) return {};
   const double fit = std::min(double(width()) / image_.width(), double(height()) / image_.height());
@@ -135,8 +141,13 @@ void SectionView::wheelEvent(QWheelEvent* event) {
 }
 
 void SectionView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) drag_from_ = event->position();
-  QWidget::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  // The press starts a drag here; it is not passed on to the window.
+  drag_from_ = event->position();
+  event->accept();
 }
 
 void SectionView::mouseMoveEvent(QMouseEvent* event) {
@@ -231,8 +242,11 @@ PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
   timer_->setSingleShot(true);
   timer_->setInterval(kRereadDelayMs);
   connect(timer_, &QTimer::timeout, this, &PreviewWindow::Reread);
-  // Every change restarts the pause, so nothing is read while the user keeps typing.
-  connect(&editor_, &QsciScintilla::textChanged, timer_, qOverload<>(&QTimer::start));
+  // Every change restarts the pause, so nothing is read while the user keeps typing; nothing
+  // at all while the window is hidden (showing it reads the text).
+  connect(&editor_, &QsciScintilla::textChanged, this, [this] {
+    if (isVisible()) timer_->start();
+  });
 
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("lblStatus"));
@@ -251,8 +265,10 @@ PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
   problems_ =
       MakeList(QStringLiteral("lstProblems"),
                {QStringLiteral("行"), QStringLiteral("理由"), QStringLiteral("文")}, splitter);
+  // A click goes to the problem's line, and so does Enter (see eventFilter); a double click
+  // is a click that has gone there already.
   connect(problems_, &QTreeWidget::itemClicked, this, &PreviewWindow::GoToProblem);
-  connect(problems_, &QTreeWidget::itemActivated, this, &PreviewWindow::GoToProblem);
+  problems_->installEventFilter(this);
 
   sections_ = new QWidget(this);
   sections_->setObjectName(QStringLiteral("fraSections"));
@@ -272,6 +288,22 @@ void PreviewWindow::showEvent(QShowEvent* event) {
   Reread();
 }
 
+void PreviewWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  timer_->stop();
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == problems_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      GoToProblem(problems_->currentItem());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void PreviewWindow::Reread() {
   timer_->stop();
   program_ = ReadGraphicProgramUtf8(editor_.Utf8View());
@@ -288,11 +320,13 @@ void PreviewWindow::Reread() {
 }
 
 void PreviewWindow::PlanSections() {
-  side_plans_.clear();
+  side_plans_ = {};
   for (const SideBlock& block : program_.side_blocks) {
-    side_plans_ << PlanSideSection(block);
+    if (block.replaced) continue;
+    std::optional<SidePlan>& plan = side_plans_[block.second_spindle ? 1 : 0];
+    plan = PlanSideSection(block);
     // A shape the side view cannot work out is a problem of its line like any other.
-    for (int line : side_plans_.back().failed_lines) {
+    for (int line : plan->failed_lines) {
       QString text = editor_.text(line);
       while (text.endsWith(u'\n') || text.endsWith(u'\r')) text.chop(1);
       program_.problems << UnreadLine{line, text, ReadProblem::kShapeNotComputable};
@@ -303,42 +337,66 @@ void PreviewWindow::PlanSections() {
 }
 
 void PreviewWindow::ShowSections() {
-  for (QWidget* old : sections_->findChildren<SectionView*>(Qt::FindDirectChildrenOnly)) delete old;
+  // The blocks drawn are the last of each kind and spindle; the chuck and tailstock values are
+  // the machine's, written once, and drawn on the first spindle's X-Z section.
+  std::array<QImage, kSectionCount> images;
+  for (int spindle : {0, 1}) {
+    if (side_plans_[spindle])
+      images[kWork + spindle] =
+          DrawSideSection(*side_plans_[spindle], spindle == 0 ? &program_.chuck : nullptr);
+  }
+  for (const FrontBlock& block : program_.front_blocks) {
+    if (!block.replaced) images[kFront + (block.second_spindle ? 1 : 0)] = DrawFrontSection(block);
+  }
+  // One column a spindle that appears in either row, spindle 1 on the left: the X-Z sections
+  // above, the X-Y sections below them.
+  const bool first = !images[kWork].isNull() || !images[kFront].isNull();
+  const bool second = !images[kWorkS].isNull() || !images[kFrontS].isNull();
+  const bool side = !images[kWork].isNull() || !images[kWorkS].isNull();
+  const bool front = !images[kFront].isNull() || !images[kFrontS].isNull();
+  // clang-format off
+  static const std::array<std::pair<QString, QString>, kSectionCount> kNames = {{
+      {QStringLiteral("picWork"),   QStringLiteral("素材側面  第一主軸")},
+      {QStringLiteral("picWorkS"),  QStringLiteral("素材側面  第二主軸")},
+      {QStringLiteral("picFront"),  QStringLiteral("素材正面  第一主軸")},
+      {QStringLiteral("picFrontS"), QStringLiteral("素材正面  第二主軸")},
+  }};
+  // clang-format on
   auto* grid = static_cast<QGridLayout*>(sections_->layout());
-  // One column a spindle, spindle 1 on the left: the X-Z sections above, the X-Y sections
-  // below them.
-  auto place = [this, grid](QImage image, int row, int column, const QString& name,
-                            const QString& tip) {
-    auto* view = new SectionView(std::move(image), sections_);
-    view->setObjectName(name);
-    view->setToolTip(tip);
-    grid->addWidget(view, row, column);
-  };
-  int column = 0;
-  for (bool second : {false, true}) {
-    for (qsizetype i = 0; i < program_.side_blocks.size(); ++i) {
-      if (program_.side_blocks[i].second_spindle != second) continue;
-      // The chuck and tailstock values are the machine's, written once: they are drawn on
-      // the first spindle's section.
-      place(DrawSideSection(side_plans_[i], second ? nullptr : &program_.chuck), 0, column++,
-            second ? QStringLiteral("picWorkS") : QStringLiteral("picWork"),
-            second ? QStringLiteral("素材側面  第二主軸") : QStringLiteral("素材側面  第一主軸"));
+  for (int section = 0; section < kSectionCount; ++section) {
+    SectionView*& view = views_[section];
+    if (images[section].isNull()) {
+      if (view) {
+        view->hide();
+        view->SetImage({});
+      }
+      continue;
     }
-  }
-  const bool side = column > 0;
-  column = 0;
-  for (bool second : {false, true}) {
-    for (const FrontBlock& block : program_.front_blocks) {
-      if (block.second_spindle != second) continue;
-      place(DrawFrontSection(block), 1, column++,
-            second ? QStringLiteral("picFrontS") : QStringLiteral("picFront"),
-            second ? QStringLiteral("素材正面  第二主軸") : QStringLiteral("素材正面  第一主軸"));
+    if (!view) {
+      view = new SectionView({}, sections_);
+      view->setObjectName(kNames[section].first);
+      view->setToolTip(kNames[section].second);
     }
+    view->SetImage(std::move(images[section]));
+    const int row = section < kFront ? 0 : 1;
+    const int column = section % 2 == 1 && first ? 1 : 0;
+    int at_row = -1;
+    int at_column = -1;
+    int rows = 0;
+    int columns = 0;
+    const int index = grid->indexOf(view);
+    if (index >= 0) grid->getItemPosition(index, &at_row, &at_column, &rows, &columns);
+    if (at_row != row || at_column != column) {
+      grid->removeWidget(view);
+      grid->addWidget(view, row, column);
+    }
+    view->show();
   }
-  const bool front = column > 0;
   grid->setRowStretch(0, side ? 2 : 0);
   grid->setRowStretch(1, front ? 1 : 0);
-  sections_->setVisible(side || front);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, first && second ? 1 : 0);
+  sections_->setVisible(first || second);
 }
 
 void PreviewWindow::ShowChuck() {
@@ -419,6 +477,7 @@ void PreviewWindow::GoToProblem(QTreeWidgetItem* item) {
   editor_.ensureLineVisible(line);
   editor_.window()->activateWindow();
   editor_.setFocus();
+  emit ProblemShown(line);
 }
 
 }  // namespace zel

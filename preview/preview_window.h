@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
+#include <optional>
+
 #include "preview/graphic_reader.h"
 #include "preview/side_section.h"
 
@@ -19,11 +22,15 @@ class EditorBox;
 // the view; the mouse wheel zooms about the point under the mouse, dragging moves the
 // picture, the fit key (F) fits it again.
 class SectionView : public QWidget {
+  Q_OBJECT
+
  public:
   static constexpr int kFitKey = Qt::Key_F;
 
   explicit SectionView(QImage image, QWidget* parent = nullptr);
   const QImage& Image() const { return image_; }
+  // Shows another picture of the same section: the zoom and the place stay as they are.
+  void SetImage(QImage image);
   double Zoom() const { return zoom_; }
   // Where the picture stands in the view.
   QRectF PictureRect() const;
@@ -49,11 +56,12 @@ QImage DrawFrontSection(const FrontBlock& block);
 
 // The preview of the program's graphic subprogram (frmPreview): what the chuck and tailstock
 // variables, the registered tools and the material blocks say, the X-Z section of each
-// side-view block (with the chuck jaw and tailstock centre on the first spindle's) and the X-Y
-// section of each front-view block, spindle 1 left of spindle 2, and every line of the
-// subprogram that cannot be read or drawn, read afresh a short moment after each change of the
-// program text. A click on a problem puts the editor's caret on its line. Modeless; it
-// follows the editor box it is given and never changes the text.
+// spindle's side-view block (with the chuck jaw and tailstock centre on the first spindle's)
+// and the X-Y section of its front-view block, spindle 1 left of spindle 2, and every line of
+// the subprogram that cannot be read or drawn, read afresh a short moment after each change of
+// the program text while the window is shown (and when it is shown again). A click on a
+// problem, or Enter on it, puts the editor's caret on its line. Modeless; it follows the
+// editor box it is given and never changes the text.
 class PreviewWindow : public QWidget {
   Q_OBJECT
 
@@ -69,8 +77,14 @@ class PreviewWindow : public QWidget {
   // Reads the text now (the timer does this after a change).
   void Reread();
 
+ signals:
+  // The editor's caret was put on the line of a problem (0-based).
+  void ProblemShown(int line);
+
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ShowChuck();
@@ -82,9 +96,16 @@ class PreviewWindow : public QWidget {
   void ShowProblems();
   void GoToProblem(QTreeWidgetItem* item);
 
+  // The sections shown, by kind and spindle: X-Z of spindle 1, 2, then X-Y of spindle 1, 2.
+  enum Section { kWork, kWorkS, kFront, kFrontS, kSectionCount };
+
   EditorBox& editor_;
   GraphicProgram program_;
-  QList<SidePlan> side_plans_;  // one for each of program_.side_blocks
+  // The side-view blocks that are drawn (not replaced), for spindle 1 and 2, worked out.
+  std::array<std::optional<SidePlan>, 2> side_plans_;
+  // Made when their section first appears and kept, with their zoom and place, while the
+  // program is edited; hidden while their section is missing.
+  std::array<SectionView*, kSectionCount> views_{};
   QTimer* timer_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* chuck_ = nullptr;

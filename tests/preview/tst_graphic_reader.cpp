@@ -83,6 +83,8 @@ class TestGraphicReader : public QObject {
   void ContourStatementReads();
   void FrontViewBlockReads();
   void SpindleBlocksAndSection();
+  void LaterBlockReplacesEarlier_data();
+  void LaterBlockReplacesEarlier();
   void RejectedLines_data();
   void RejectedLines();
   void SampleProgramReadsWhole();
@@ -342,6 +344,44 @@ void TestGraphicReader::SpindleBlocksAndSection() {
   QVERIFY(read.front_blocks[0].second_spindle);
 }
 
+// Of several blocks of one kind and spindle the last is drawn; each earlier one is a problem of
+// its DEF line.
+void TestGraphicReader::LaterBlockReplacesEarlier_data() {
+  QTest::addColumn<QStringList>("defs");     // each a block of its own: DEF line, END
+  QTest::addColumn<QList<int>>("replaced");  // the blocks (by index in `defs`) replaced
+  // clang-format off
+  QTest::newRow("one of each")                  << QStringList{"DEF WORK", "DEF WORK[S]", "DEF WORKF", "DEF WORKF[S]"} << QList<int>{};
+  QTest::newRow("side block twice")             << QStringList{"DEF WORK", "DEF WORK"}                                 << QList<int>{0};
+  QTest::newRow("spindle 2 thrice among 1")     << QStringList{"DEF WORK[S]", "DEF WORK", "DEF WORK[S]", "DEF WORK[S]"} << QList<int>{0, 2};
+  QTest::newRow("front twice around a side")    << QStringList{"DEF WORKF", "DEF WORK", "DEF WORKF"}                    << QList<int>{0};
+  QTest::newRow("both kinds twice, both spindles") << QStringList{"DEF WORKF[S]", "DEF WORK", "DEF WORKF[S]", "DEF WORK", "DEF WORKF", "DEF WORK[S]"} << QList<int>{0, 1};
+  // clang-format on
+}
+
+void TestGraphicReader::LaterBlockReplacesEarlier() {
+  QFETCH(QStringList, defs);
+  QFETCH(QList<int>, replaced);
+  QStringList lines;
+  for (const QString& def : defs) lines << "N000 " + def << "N000 END";
+  const GraphicProgram read = ReadGraphicProgram(Subprogram(Lines(lines)));
+  QList<int> problem_blocks;
+  for (const UnreadLine& problem : read.problems) {
+    QCOMPARE(problem.problem, ReadProblem::kBlockReplaced);
+    QCOMPARE(problem.text, lines[problem.line - kFirstBlockLine]);
+    problem_blocks << (problem.line - kFirstBlockLine) / 2;
+  }
+  QCOMPARE(problem_blocks, replaced);
+  QList<int> flagged;
+  for (const SideBlock& block : read.side_blocks) {
+    if (block.replaced) flagged << (block.line - kFirstBlockLine) / 2;
+  }
+  for (const FrontBlock& block : read.front_blocks) {
+    if (block.replaced) flagged << (block.line - kFirstBlockLine) / 2;
+  }
+  std::sort(flagged.begin(), flagged.end());
+  QCOMPARE(flagged, replaced);
+}
+
 void TestGraphicReader::RejectedLines_data() {
   QTest::addColumn<QStringList>("lines");  // the block area of the skeleton
   QTest::addColumn<int>("at");             // the line, counted in `lines`
@@ -379,6 +419,7 @@ void TestGraphicReader::RejectedLines_data() {
   QTest::newRow("DEF inside an open block")         << QStringList{"N000 DEF WORK", "N000 DEF WORKF", "N000 END"}           << 1 << P::kNestedBlock;
   QTest::newRow("END without DEF")                  << QStringList{"N000 END"}                                             << 0 << P::kEndWithoutBlock;
   QTest::newRow("block never closed")               << QStringList{"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]"}             << 0 << P::kBlockNotClosed;
+  QTest::newRow("side block written twice")         << QStringList{"N000 DEF WORK (OLD)", "N000 END", "N000 DEF WORK", "N000 END"} << 0 << P::kBlockReplaced;
   // clang-format on
 }
 

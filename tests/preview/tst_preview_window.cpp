@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 #include <QWheelEvent>
@@ -88,9 +89,19 @@ class TestPreviewWindow : public QObject {
   void ToolsNamedByTheCatalogue();
   void ProblemClickPutsTheCaretOnItsLine();
   void RereadsOnlyAfterThePause();
+  void NothingReadWhileHidden_data();
+  void NothingReadWhileHidden();
+  void ProblemGoneToOnce_data();
+  void ProblemGoneToOnce();
   void FrontSectionDrawnAndZoomed();
   void SideSectionIsTheDialogsPicture();
   void SpindlesSideBySideChuckOnTheFirst();
+  void SpindleColumnsFromEitherRow_data();
+  void SpindleColumnsFromEitherRow();
+  void OnlyTheLastBlockOfASpindleIsDrawn();
+  void ZoomAndPlaceKeptOverRereads_data();
+  void ZoomAndPlaceKeptOverRereads();
+  void SectionViewTakesTheLeftPress();
   void ShapeTheDialogCannotDrawIsAProblem();
   void WheelZoomsAboutTheMouseDragMovesFitResets_data();
   void WheelZoomsAboutTheMouseDragMovesFitResets();
@@ -165,6 +176,80 @@ void TestPreviewWindow::RereadsOnlyAfterThePause() {
   QCOMPARE(window.Program().chuck.VCHKD, std::nullopt);
   QTRY_COMPARE_WITH_TIMEOUT(window.Program().chuck.VCHKD, std::optional<double>(50),
                             PreviewWindow::kRereadDelayMs * 10);
+}
+
+// The window made once and kept by the main window reads nothing while it is hidden, also
+// when it is hidden during the pause; showing it again reads the text.
+void TestPreviewWindow::NothingReadWhileHidden_data() {
+  QTest::addColumn<bool>("change_first");
+  // clang-format off
+  QTest::newRow("changed while hidden")        << false;
+  QTest::newRow("hidden during the pause")     << true;
+  // clang-format on
+}
+
+void TestPreviewWindow::NothingReadWhileHidden() {
+  QFETCH(bool, change_first);
+  EditorBox editor;
+  editor.setText(WithSubprogram(""));
+  PreviewWindow window(editor);
+  window.show();
+  const auto change = [&editor] {
+    editor.setCursorPosition(4, 0);
+    editor.insert(QStringLiteral("NOEX VCHKD=50\r\n"));
+  };
+  if (change_first) change();
+  window.hide();
+  if (!change_first) change();
+  QTest::qWait(PreviewWindow::kRereadDelayMs * 3);
+  QCOMPARE(window.Program().chuck.VCHKD, std::nullopt);
+  window.show();
+  QCOMPARE(window.Program().chuck.VCHKD, std::optional<double>(50));
+}
+
+// A click on a problem, a double click and Enter on it each put the caret on its line once.
+void TestPreviewWindow::ProblemGoneToOnce_data() {
+  QTest::addColumn<QString>("how");
+  // clang-format off
+  QTest::newRow("click")        << "click";
+  QTest::newRow("double click") << "double click";
+  QTest::newRow("Enter")        << "Enter";
+  QTest::newRow("keypad Enter") << "keypad Enter";
+  // clang-format on
+}
+
+void TestPreviewWindow::ProblemGoneToOnce() {
+  QFETCH(QString, how);
+  EditorBox editor;
+  editor.setText(WithSubprogram("N000 DEF WROK\r\n"));
+  PreviewWindow window(editor);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  auto* problems = test::Child<QTreeWidget>(&window, "lstProblems");
+  QTreeWidgetItem* item = problems->topLevelItem(0);
+  QVERIFY(item);
+  QSignalSpy shown(&window, &PreviewWindow::ProblemShown);
+  const QPoint at = problems->visualItemRect(item).center();
+  if (how == "click") {
+    QTest::mouseClick(problems->viewport(), Qt::LeftButton, {}, at);
+  } else if (how == "double click") {
+    // As the window system delivers it: a click, then the double click and its release.
+    QTest::mouseClick(problems->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(problems->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(problems->viewport(), Qt::LeftButton, {}, at);
+  } else {
+    problems->setCurrentItem(item);
+    problems->setFocus();
+    QTest::keyClick(problems, how == "Enter" ? Qt::Key_Return : Qt::Key_Enter,
+                    how == "Enter" ? Qt::NoModifier : Qt::KeypadModifier);
+  }
+  QCOMPARE(shown.size(), 1);
+  // Two lines of main program, the skeleton's two head lines: line 4.
+  QCOMPARE(shown.front().front().toInt(), 4);
+  int line = -1;
+  int index = -1;
+  editor.getCursorPosition(&line, &index);
+  QCOMPARE(line, 4);
 }
 
 // The front view's worked example: outer circle D 100, bore D 60, drawn by the dialog's
@@ -248,6 +333,137 @@ void TestPreviewWindow::SpindlesSideBySideChuckOnTheFirst() {
   QCOMPARE(test::ColorAt(first->Image(), {-30, -30}), kPreviewYellow);
 }
 
+// The columns belong to the spindles that appear in either row, spindle 1 on the left, so
+// that a spindle's X-Y section stands under its own X-Z section also when the rows hold
+// different spindles.
+void TestPreviewWindow::SpindleColumnsFromEitherRow_data() {
+  QTest::addColumn<QStringList>("defs");   // each a block with one shape
+  QTest::addColumn<QStringList>("views");  // "name column": the sections shown and where
+  QTest::addColumn<int>("columns");
+  // clang-format off
+  QTest::newRow("both sides, front 2 only")  << QStringList{"DEF WORK", "DEF WORK[S]", "DEF WORKF[S]"}  << QStringList{"picWork 0", "picWorkS 1", "picFrontS 1"} << 2;
+  QTest::newRow("side 2 only, both fronts")  << QStringList{"DEF WORK[S]", "DEF WORKF", "DEF WORKF[S]"} << QStringList{"picWorkS 1", "picFront 0", "picFrontS 1"} << 2;
+  QTest::newRow("side 1, front 2")           << QStringList{"DEF WORK", "DEF WORKF[S]"}                 << QStringList{"picWork 0", "picFrontS 1"}                << 2;
+  QTest::newRow("side 2, front 1")           << QStringList{"DEF WORK[S]", "DEF WORKF"}                 << QStringList{"picWorkS 1", "picFront 0"}                << 2;
+  QTest::newRow("spindle 2 alone")           << QStringList{"DEF WORK[S]", "DEF WORKF[S]"}              << QStringList{"picWorkS 0", "picFrontS 0"}               << 1;
+  QTest::newRow("spindle 1 alone")           << QStringList{"DEF WORK", "DEF WORKF"}                    << QStringList{"picWork 0", "picFront 0"}                 << 1;
+  // clang-format on
+}
+
+void TestPreviewWindow::SpindleColumnsFromEitherRow() {
+  QFETCH(QStringList, defs);
+  QFETCH(QStringList, views);
+  QFETCH(int, columns);
+  QStringList lines;
+  for (const QString& def : defs) {
+    lines << "N000 " + def
+          << (def.contains("WORKF") ? "N000 PF 0,[0,0],80,D" : "N000 PS RC,[0,0],[50,80]")
+          << "N000 END";
+  }
+  EditorBox editor;
+  editor.setText(WithSubprogram(test::Lines(lines)));
+  PreviewWindow window(editor);
+  window.resize(900, 800);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  auto* sections = test::Child<QWidget>(&window, "fraSections");
+  const QList<SectionView*> shown = sections->findChildren<SectionView*>();
+  QCOMPARE(std::count_if(shown.begin(), shown.end(), [](SectionView* v) { return v->isVisible(); }),
+           views.size());
+  const double column_width = double(sections->width()) / columns;
+  for (const QString& entry : views) {
+    const QString name = entry.section(u' ', 0, 0);
+    const int column = entry.section(u' ', 1, 1).toInt();
+    auto* view = test::Child<SectionView>(&window, name);
+    const double middle = view->geometry().center().x();
+    QVERIFY2(std::abs(middle - (column + 0.5) * column_width) < column_width / 4,
+             qPrintable(name + QStringLiteral(" stands at %1").arg(middle)));
+    // The X-Z row above the X-Y row.
+    QCOMPARE(view->geometry().center().y() < sections->height() / 2, name.startsWith("picWork"));
+  }
+}
+
+// Of two side-view blocks of spindle 1 the last one is drawn, in one view; the first is
+// listed as replaced.
+void TestPreviewWindow::OnlyTheLastBlockOfASpindleIsDrawn() {
+  EditorBox editor;
+  editor.setText(
+      WithSubprogram(test::Lines({"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]", "N000 END",
+                                  "N000 DEF WORK", "N000 PS RC,[0,0],[50,40]", "N000 END"})));
+  PreviewWindow window(editor);
+  window.show();
+  const QList<SectionView*> views = window.findChildren<SectionView*>();
+  QCOMPARE(std::count_if(views.begin(), views.end(), [](SectionView* v) { return v->isVisible(); }),
+           1);
+  auto* view = test::Child<SectionView>(&window, "picWork");
+  QCOMPARE(test::ColorAt(view->Image(), {-25, -15}), kPreviewYellow);
+  QCOMPARE(test::ColorAt(view->Image(), {-25, -30}), kPreviewBlack);
+  auto* problems = test::Child<QTreeWidget>(&window, "lstProblems");
+  QCOMPARE(problems->topLevelItemCount(), 1);
+  // Two lines of main program, the skeleton's two head lines: the first DEF is line 5.
+  QCOMPARE(problems->topLevelItem(0)->text(0), QStringLiteral("5"));
+  QCOMPARE(problems->topLevelItem(0)->text(1), ReadProblemText(ReadProblem::kBlockReplaced));
+}
+
+// A zoomed and moved section keeps its zoom and place when the program is read again, also
+// when it changes or its block is gone for a while.
+void TestPreviewWindow::ZoomAndPlaceKeptOverRereads_data() {
+  QTest::addColumn<QStringList>("edits");  // the side-view block after each edit
+  const QStringList block = {"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]", "N000 END"};
+  const QStringList longer = {"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]",
+                              "N000 PS RC,[-50,0],[30,60]", "N000 END"};
+  // clang-format off
+  QTest::newRow("read again")           << QStringList{test::Lines(block)};
+  QTest::newRow("a shape added")        << QStringList{test::Lines(longer)};
+  QTest::newRow("block gone and back")  << QStringList{QString(), test::Lines(longer)};
+  // clang-format on
+}
+
+void TestPreviewWindow::ZoomAndPlaceKeptOverRereads() {
+  QFETCH(QStringList, edits);
+  EditorBox editor;
+  editor.setText(
+      WithSubprogram(test::Lines({"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]", "N000 END"})));
+  PreviewWindow window(editor);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  auto* view = test::Child<SectionView>(&window, "picWork");
+  Wheel(*view, QPointF(40, 30), 2);
+  QTest::mousePress(view, Qt::LeftButton, {}, QPoint(50, 50));
+  QMouseEvent move(QEvent::MouseMove, QPointF(70, 60), view->mapToGlobal(QPointF(70, 60)),
+                   Qt::NoButton, Qt::LeftButton, {});
+  QApplication::sendEvent(view, &move);
+  QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(70, 60));
+  const double zoom = view->Zoom();
+  const auto offset = [view] {
+    return view->PictureRect().center() - QRectF(view->rect()).center();
+  };
+  const QPointF moved = offset();
+  QVERIFY(zoom > 1.5);
+  QVERIFY(moved.manhattanLength() > 10);
+  for (const QString& edit : edits) {
+    editor.setText(WithSubprogram(edit));
+    window.Reread();
+  }
+  QCOMPARE(test::Child<SectionView>(&window, "picWork"), view);
+  QVERIFY(view->isVisible());
+  QCOMPARE(view->Zoom(), zoom);
+  QCOMPARE(offset(), moved);
+}
+
+// A left press on a section starts a drag there and goes no further.
+void TestPreviewWindow::SectionViewTakesTheLeftPress() {
+  QImage image(121, 61, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  SectionView view(image);
+  view.resize(300, 200);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(100, 100),
+                    view.mapToGlobal(QPointF(100, 100)), Qt::LeftButton, Qt::LeftButton, {});
+  press.ignore();
+  QApplication::sendEvent(&view, &press);
+  QVERIFY(press.isAccepted());
+}
+
 // An arc whose radius is below half its chord: the dialog answers "計算エラー"; the preview
 // lists its line and draws the other shapes.
 void TestPreviewWindow::ShapeTheDialogCannotDrawIsAProblem() {
@@ -282,7 +498,9 @@ void TestPreviewWindow::WheelZoomsAboutTheMouseDragMovesFitResets_data() {
 void TestPreviewWindow::WheelZoomsAboutTheMouseDragMovesFitResets() {
   QFETCH(QPointF, mouse);
   QFETCH(int, steps);
-  SectionView view(QImage(121, 61, QImage::Format_RGB32));
+  QImage image(121, 61, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  SectionView view(image);
   view.resize(300, 200);
   const QRectF fitted = view.PictureRect();
   const QPointF under = PicturePointAt(view, mouse);
