@@ -28,15 +28,18 @@ bool IsMouseButtonEvent(QEvent::Type type) {
          type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
 }
 
-// Watches the box (keys) and its viewport (mouse and wheel).
+// Watches the box (keys) and its viewport (mouse and wheel). The viewport is kept from the
+// start: while the box is destroyed its viewport still gets events (its children go), and
+// the box is then no scroll area any more that could be asked for it.
 class PlainInputFilter : public QObject {
  public:
-  explicit PlainInputFilter(QsciScintilla* box) : QObject(box), box_(box) {}
+  explicit PlainInputFilter(QsciScintilla* box)
+      : QObject(box), box_(box), viewport_(box->viewport()) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == box_ && event->type() == QEvent::KeyPress)
       return FilterKey(static_cast<QKeyEvent*>(event));
-    if (watched == box_->viewport()) {
+    if (watched == viewport_) {
       if (IsMouseButtonEvent(event->type())) return FilterMouse(static_cast<QMouseEvent*>(event));
       if (event->type() == QEvent::Wheel) return FilterWheel(static_cast<QWheelEvent*>(event));
     }
@@ -74,7 +77,7 @@ class PlainInputFilter : public QObject {
                       event->globalPosition(), event->button(), event->buttons(),
                       event->modifiers() & ~kClickModifiers, event->pointingDevice());
     plain.setTimestamp(event->timestamp());
-    QCoreApplication::sendEvent(box_->viewport(), &plain);
+    QCoreApplication::sendEvent(viewport_, &plain);
     event->setAccepted(plain.isAccepted());
     return true;
   }
@@ -85,12 +88,13 @@ class PlainInputFilter : public QObject {
                       event->angleDelta(), event->buttons(),
                       event->modifiers() & ~Qt::ControlModifier, event->phase(), event->inverted(),
                       event->source(), event->pointingDevice());
-    QCoreApplication::sendEvent(box_->viewport(), &plain);
+    QCoreApplication::sendEvent(viewport_, &plain);
     event->setAccepted(plain.isAccepted());
     return true;
   }
 
   QsciScintilla* box_;
+  QWidget* viewport_;
 };
 
 }  // namespace

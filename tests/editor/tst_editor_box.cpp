@@ -337,6 +337,59 @@ class EditorBoxTest : public QObject {
     QCOMPARE(box.SelectionStart(), qint64(0));
   }
 
+  // While the box is destroyed its viewport still gets events (its children go); the box's
+  // plain-input filter must not take the half-destroyed box for a scroll area then. The
+  // sanitized test run fails here on a filter that asks the box for its viewport.
+  void BoxGoesWithItsViewport_data() {
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("in_window");
+    QTest::addColumn<bool>("zoom_wheel");
+    // clang-format off
+    QTest::newRow("hidden box alone")                 << false << false << false;
+    QTest::newRow("shown box alone")                  << true  << false << false;
+    QTest::newRow("shown box with its window")        << true  << true  << false;
+    QTest::newRow("after a ctrl-wheel, with window")  << true  << true  << true;
+    // clang-format on
+  }
+  void BoxGoesWithItsViewport() {
+    QFETCH(bool, shown);
+    QFETCH(bool, in_window);
+    QFETCH(bool, zoom_wheel);
+    auto* window = new QWidget;
+    auto* box = new EditorBox(in_window ? window : nullptr);
+    box->SetDocument(Utf8(QStringLiteral("G01 X1.\r\n(外径)")));
+    if (shown) {
+      (in_window ? static_cast<QWidget*>(window) : box)->show();
+      QVERIFY(QTest::qWaitForWindowExposed(box));
+    }
+    if (zoom_wheel) {
+      QWheelEvent wheel(QPointF(10, 10), box->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                        QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                        false);
+      QApplication::sendEvent(box->viewport(), &wheel);
+      QCOMPARE(box->SendScintilla(QsciScintillaBase::SCI_GETZOOM), 0L);
+    }
+    // Counts what the viewport gets once the box is on its way out.
+    struct Counter : QObject {
+      bool eventFilter(QObject*, QEvent*) override {
+        ++events;
+        return false;
+      }
+      int events = 0;
+    } counter;
+    QPointer<QWidget> viewport = box->viewport();
+    QPointer<EditorBox> alive = box;
+    viewport->installEventFilter(&counter);
+    if (in_window)
+      delete window;
+    else
+      delete box;
+    QVERIFY(alive.isNull());
+    QVERIFY(viewport.isNull());
+    QVERIFY(counter.events > 0);
+    if (!in_window) delete window;
+  }
+
   void TypedCharacterTakesTheStandardForm_data() {
     QTest::addColumn<qint64>("caret");
     QTest::addColumn<QByteArray>("saved");
