@@ -333,6 +333,10 @@ void EditorBox::OnModified(int position, int type, const char*, int length) {
     census_ += CensusAround(position, end);
     if (type & SC_MOD_INSERTTEXT) ClearFormsOver(position, length);
     ApplyWideLineLayout();
+    // The changed line is styled now, before Scintilla lays it out to show the caret: laid
+    // out with its old styles it would be laid out again once restyled, and the paint would
+    // compare all of it with the layout (tens of milliseconds in a line of megabytes).
+    colouring_->StyleTo(static_cast<long>(std::min<qint64>(end + 1, ByteLength())));
   }
 }
 

@@ -129,6 +129,40 @@ class ProgramColouringTest : public QObject {
     QCOMPARE(StyleAt(box, 0), ProgramStyle::kGCode);
   }
 
+  void AnEditIsStyledAtOnce_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<QString>("insert");
+    QTest::addColumn<int>("probe");
+    QTest::addColumn<ProgramStyle>("style");
+    const QString words = QStringLiteral("G01 X1 ").repeated(300);
+    const int n = int(words.size());
+    // clang-format off
+    QTest::newRow("a short line")                  << "N1 X1 G02\r\nG03"   << 6 << "(" << 7     << ProgramStyle::kComment;
+    QTest::newRow("the end of a long line")        << words + "G02"        << n << "(" << n + 1 << ProgramStyle::kComment;
+    QTest::newRow("a letter before a number")      << words + "12"         << n << "M" << n     << ProgramStyle::kMCode;
+    // clang-format on
+  }
+  void AnEditIsStyledAtOnce() {
+    // Before Scintilla lays the line out to show the caret, not only when it paints.
+    QFETCH(QString, text);
+    QFETCH(int, at);
+    QFETCH(QString, insert);
+    QFETCH(int, probe);
+    QFETCH(ProgramStyle, style);
+    EditorBox box;
+    Prepare(box, text.toUtf8());
+    StyleTo(box, -1);
+    box.SetCaret(at);
+    box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL, insert.toUtf8().constData());
+    QCOMPARE(StyleAt(box, probe), style);
+    const long line = box.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                        static_cast<unsigned long>(box.ByteFromChar(at)));
+    QVERIFY(box.SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED) >=
+            box.SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION,
+                              static_cast<unsigned long>(line)));
+  }
+
   void AFarJumpStylesOnlyTheScreen() {
     EditorBox box;
     QByteArray text;
