@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstddef>
@@ -17,7 +18,13 @@ class FuzzInput {
   bool Empty() const { return pos_ >= size_; }
   std::uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
   bool Flag() { return Byte() & 1; }
-  int Below(int n) { return n > 0 ? Byte() % n : 0; }
+  // A number of 0 … 65535 from two bytes.
+  int Word() {
+    const int high = Byte();
+    return high << 8 | Byte();
+  }
+  // A number of 0 … n - 1: from one byte, from two where n is larger than a byte.
+  int Below(int n) { return n <= 0 ? 0 : (n > 256 ? Word() : Byte()) % n; }
   QString Text() {
     const std::size_t length = Byte();
     const std::size_t take = length < size_ - pos_ ? length : size_ - pos_;
@@ -25,6 +32,13 @@ class FuzzInput {
                                            static_cast<qsizetype>(take));
     pos_ += take;
     return text;
+  }
+  // Whatever bytes are left, taken all at once.
+  QByteArrayView Rest() {
+    const QByteArrayView rest(reinterpret_cast<const char*>(data_ + pos_),
+                              static_cast<qsizetype>(size_ - pos_));
+    pos_ = size_;
+    return rest;
   }
 
  private:
