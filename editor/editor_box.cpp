@@ -122,6 +122,21 @@ void EditorBox::ClearFormsOver(qint64 position, qint64 length) {
   SendScintilla(SCI_INDICATORCLEARRANGE, from, static_cast<long>(length));
 }
 
+void EditorBox::MendIndexAfterJoin(qint64 from, qint64 to) {
+  // When a change puts an LF right after a CR, Scintilla joins the two lines but counts the
+  // characters of the wrong one again: the line that now ends in CR LF keeps the count it
+  // had with the CR alone (one short after an insertion, one over after a deletion), and
+  // every later position is off by one. Counting all lines again is linear in the text;
+  // it happens only where a lone CR or a lone LF meets the other one.
+  const QByteArrayView text = Utf8View();
+  auto joined_at = [&text](qint64 lf) {
+    return lf > 0 && lf < text.size() && text[lf - 1] == '\r' && text[lf] == '\n';
+  };
+  if (!joined_at(from) && !joined_at(to)) return;
+  SendScintilla(SCI_RELEASELINECHARACTERINDEX, kUtf32Index);
+  SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, kUtf32Index);
+}
+
 qint64 EditorBox::ByteLength() const { return SendScintilla(SCI_GETLENGTH); }
 
 QByteArrayView EditorBox::Utf8View() const {
@@ -205,6 +220,7 @@ qint64 EditorBox::ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8, b
   SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
   SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
   SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+  MendIndexAfterJoin(from, from + utf8.size());
   ClearFormsOver(from, utf8.size());
   census_ += CensusAround(from, from + utf8.size());
   ApplyWideLineLayout();
@@ -330,6 +346,7 @@ void EditorBox::OnModified(int position, int type, const char*, int length) {
   } else if (type & kInsertOrDelete) {
     const qint64 end =
         (type & SC_MOD_INSERTTEXT) ? static_cast<qint64>(position) + length : position;
+    MendIndexAfterJoin(position, end);
     census_ += CensusAround(position, end);
     if (type & SC_MOD_INSERTTEXT) ClearFormsOver(position, length);
     ApplyWideLineLayout();

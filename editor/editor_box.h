@@ -119,6 +119,9 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   // inserted text takes no byte form.
   void OnModified(int position, int type, const char* text, int length);
   void ClearFormsOver(qint64 position, qint64 length);
+  // After a change that left bytes [from, to) new (to == from for a deletion): counts the
+  // characters of every line again when the change made a CR and an LF neighbours.
+  void MendIndexAfterJoin(qint64 from, qint64 to);
   // The census of the lines from the one holding byte `from` - 1 to the one holding `to`:
   // every line whose content a change between from and to can touch.
   LineCensus CensusAround(qint64 from, qint64 to) const;

@@ -124,6 +124,54 @@ class EditorBoxTest : public QObject {
     QCOMPARE(box.FindForward(needle, from), hit);
   }
 
+  // A change that makes a CR and an LF neighbours joins two lines into one: every later
+  // position must still count the LF (it was one short, and search hits, selections and
+  // replacements after it landed one character early).
+  void PositionsSurviveLineEndsJoining_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<qint64>("start");
+    QTest::addColumn<qint64>("length");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("lf after a lone cr") << "\r" << qint64(1) << qint64(0) << "\n";
+    QTest::newRow("lf and more after cr") << "X1\r2" << qint64(3) << qint64(1) << "\nN";
+    QTest::newRow("cr before a lone lf") << "a\nb" << qint64(1) << qint64(0) << "\r";
+    QTest::newRow("cr lf before a lone lf") << "a\nb" << qint64(1) << qint64(0) << "\r\n\r";
+    QTest::newRow("deletion between them") << "a\rX\nb" << qint64(2) << qint64(1) << "";
+    QTest::newRow("replacement between them") << "a\rb\nc" << qint64(2) << qint64(2) << "\nb";
+    QTest::newRow("japanese after the join") << "(切削)\rＺ10" << qint64(5) << qint64(0) << "\nG";
+    QTest::newRow("both ends join") << "\r\n" << qint64(1) << qint64(0) << "\n\r";
+    QTest::newRow("no join: cr lf after cr") << "a\r" << qint64(2) << qint64(0) << "\r\n";
+  }
+  void PositionsSurviveLineEndsJoining() {
+    QFETCH(QString, before);
+    QFETCH(qint64, start);
+    QFETCH(qint64, length);
+    QFETCH(QString, text);
+    const QString after = QString(before).replace(start, length, text) + QStringLiteral("末尾");
+    // The replace command's way, Scintilla's own (typing), and a whole new text (open,
+    // undo, replace all: only the part that differs goes to Scintilla, unannounced).
+    for (const int path : {0, 1, 2}) {
+      EditorBox box;
+      box.SetDocument(Utf8(before + QStringLiteral("末尾")));
+      if (path == 0) {
+        box.ReplaceRange(start, length, text);
+      } else if (path == 1) {
+        box.Select(start, length);
+        box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL, text.toUtf8().constData());
+      } else {
+        box.SetDocument(Utf8(after));
+      }
+      QCOMPARE(Text(box), after);
+      QCOMPARE(box.Length(), qint64(after.size()));
+      QCOMPARE(box.FindForward(QStringLiteral("末尾"), 0), qint64(after.size() - 2));
+      for (qint64 pos = 0; pos <= after.size(); ++pos) {
+        QCOMPARE(box.CharFromByte(box.ByteFromChar(pos)), pos);
+        box.Select(pos, after.size() - pos);
+        QCOMPARE(box.SelectedText(), after.mid(pos));
+      }
+    }
+  }
+
   void ReplaceRangeLeavesCaretAfterText() {
     EditorBox box;
     box.SetDocument(Utf8(QStringLiteral("(荒加工) G01")));
