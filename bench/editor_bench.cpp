@@ -222,6 +222,15 @@ int main(int argc, char** argv) {
     bench.Keystrokes(QStringLiteral("keystroke at the %1 of %2").arg(where, mb), 2, box, keys);
   }
 
+  // A lone CR at the start of a line in the middle, then an LF put right after it: the two
+  // join into one line end and the box counts the characters of every line again.
+  box.ReplaceRange(box.FindForward(QStringLiteral("\r\n"), box.Length() / 2) + 2, 0,
+                   QStringLiteral("\r@"));
+  Settle(window);
+  bench.Row(QStringLiteral("LF joined to a lone CR in ") + mb, 0, [&] {
+    box.ReplaceRange(box.FindForward(QStringLiteral("\r@"), 0) + 1, 0, QStringLiteral("\n"));
+  });
+
   bench.Row(QStringLiteral("save"), 0, [&] { doc.WriteProgramFile(path); });
   bench.Row(QStringLiteral("select all + copy"), 0, [&] { doc.AllCopy(); });
   bench.Row(QStringLiteral("undo"), 0, [&] { doc.UndoCommand(); });
