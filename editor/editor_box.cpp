@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 #include "editor/changed_span.h"
 #include "editor/program_colouring.h"
@@ -122,17 +123,16 @@ void EditorBox::ClearFormsOver(qint64 position, qint64 length) {
   SendScintilla(SCI_INDICATORCLEARRANGE, from, static_cast<long>(length));
 }
 
-void EditorBox::MendIndexAfterJoin(qint64 from, qint64 to) {
-  // When a change puts an LF right after a CR, Scintilla joins the two lines but counts the
-  // characters of the wrong one again: the line that now ends in CR LF keeps the count it
-  // had with the CR alone (one short after an insertion, one over after a deletion), and
-  // every later position is off by one. Counting all lines again is linear in the text;
-  // it happens only where a lone CR or a lone LF meets the other one.
+bool EditorBox::CrLf(qint64 cr, qint64 lf) const {
   const QByteArrayView text = Utf8View();
-  auto joined_at = [&text](qint64 lf) {
-    return lf > 0 && lf < text.size() && text[lf - 1] == '\r' && text[lf] == '\n';
-  };
-  if (!joined_at(from) && !joined_at(to)) return;
+  return cr >= 0 && lf < text.size() && text[cr] == '\r' && text[lf] == '\n';
+}
+
+bool EditorBox::PairAround(qint64 from, qint64 to) const {
+  return CrLf(from - 1, from) || CrLf(to - 1, to);
+}
+
+void EditorBox::RecountCharacters() {
   SendScintilla(SCI_RELEASELINECHARACTERINDEX, kUtf32Index);
   SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, kUtf32Index);
 }
@@ -215,12 +215,14 @@ qint64 EditorBox::ReplaceBytes(qint64 from, qint64 to, const QByteArray& utf8, b
   // would copy the whole buffer into a larger one.
   const qint64 new_length = ByteLength() - (to - from) + utf8.size();
   SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(new_length + new_length / 8 + 4096));
+  // Scintilla deletes the old bytes first: a CR before them and an LF after them meet.
+  const bool splits = PairAround(from, to) || (to > from && CrLf(from - 1, to));
   const long mask = SendScintilla(SCI_GETMODEVENTMASK);
   SendScintilla(SCI_SETMODEVENTMASK, 0UL);
   SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
   SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(utf8.size()), utf8.constData());
   SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
-  MendIndexAfterJoin(from, from + utf8.size());
+  if (splits || PairAround(from, from + utf8.size())) RecountCharacters();
   ClearFormsOver(from, utf8.size());
   census_ += CensusAround(from, from + utf8.size());
   ApplyWideLineLayout();
@@ -341,12 +343,14 @@ void EditorBox::SetAllBytes(const QByteArray& utf8, const std::vector<ByteForm>&
 void EditorBox::OnModified(int position, int type, const char*, int length) {
   if (type & SC_MOD_BEFOREINSERT) {
     census_ -= CensusAround(position, position);
+    pair_parted_ = PairAround(position, position);
   } else if (type & SC_MOD_BEFOREDELETE) {
     census_ -= CensusAround(position, static_cast<qint64>(position) + length);
+    pair_parted_ = PairAround(position, static_cast<qint64>(position) + length);
   } else if (type & kInsertOrDelete) {
     const qint64 end =
         (type & SC_MOD_INSERTTEXT) ? static_cast<qint64>(position) + length : position;
-    MendIndexAfterJoin(position, end);
+    if (std::exchange(pair_parted_, false) || PairAround(position, end)) RecountCharacters();
     census_ += CensusAround(position, end);
     if (type & SC_MOD_INSERTTEXT) ClearFormsOver(position, length);
     ApplyWideLineLayout();

@@ -119,9 +119,18 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   // inserted text takes no byte form.
   void OnModified(int position, int type, const char* text, int length);
   void ClearFormsOver(qint64 position, qint64 length);
-  // After a change that left bytes [from, to) new (to == from for a deletion): counts the
-  // characters of every line again when the change made a CR and an LF neighbours.
-  void MendIndexAfterJoin(qint64 from, qint64 to);
+  // Whether a CR LF pair straddles byte `from` or byte `to`. Scintilla joins or parts two
+  // lines when a change makes a CR and an LF neighbours or comes between them, but counts
+  // the characters of the wrong lines again: the line with the joined or parted line end
+  // keeps its old count, and every later position is off by one. Such a change (before it:
+  // a pair around the range it replaces; after it: a pair around the new text) has the
+  // characters of every line counted again by RecountCharacters (linear in the text; it
+  // happens only where a lone CR or a lone LF meets the other one, or an edit comes between
+  // the two, never in typing or pasting between whole lines).
+  bool PairAround(qint64 from, qint64 to) const;
+  // Whether byte `cr` is a CR and byte `lf` an LF.
+  bool CrLf(qint64 cr, qint64 lf) const;
+  void RecountCharacters();
   // The census of the lines from the one holding byte `from` - 1 to the one holding `to`:
   // every line whose content a change between from and to can touch.
   LineCensus CensusAround(qint64 from, qint64 to) const;
@@ -132,6 +141,8 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   void ApplyWideLineLayout();
 
   LineCensus census_;
+  // A CR LF pair stood around the change Scintilla is about to make.
+  bool pair_parted_ = false;
   int fit_columns_ = 0;
   WideLines wide_layout_ = WideLines::kNone;
   ProgramColouring* colouring_ = nullptr;

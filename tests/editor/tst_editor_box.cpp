@@ -17,6 +17,12 @@ DecodedText Utf8(const QString& text) { return DecodedText{text.toUtf8(), {}}; }
 
 QString Text(const EditorBox& box) { return QString::fromUtf8(box.Utf8View()); }
 
+// A text with its line ends written out, for a failure message.
+QString Shown(QString text) {
+  return text.replace(QLatin1Char('\r'), QLatin1String("\\r"))
+      .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
 // Sends a mouse event with the given modifiers to the box's viewport, as a real pointer does.
 void SendMouse(EditorBox& box, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
@@ -170,6 +176,61 @@ class EditorBoxTest : public QObject {
         QCOMPARE(box.SelectedText(), after.mid(pos));
       }
     }
+  }
+
+  // Every edit of every short text of line-end pieces, one box throughout (each new text
+  // replaces whatever the last edit left, as opening a file does): the box's positions are
+  // the text's characters.
+  void EveryShortEditKeepsPositions() {
+    const QStringList pieces{QStringLiteral("\r"), QStringLiteral("\n"), QStringLiteral("あ")};
+    QStringList texts{QString()};
+    for (int n = 0, from = 0; n < 4; ++n) {
+      const qsizetype to = texts.size();
+      for (qsizetype i = from; i < to; ++i)
+        for (const QString& piece : pieces) texts << texts[i] + piece;
+      from = static_cast<int>(to);
+    }
+    const QStringList inserts = texts.mid(0, 13);  // up to two pieces
+    EditorBox box;
+    QString last;
+    auto check = [&box](const QString& expected, const char* step) {
+      if (Text(box) != expected) return QStringLiteral("%1: text differs").arg(step);
+      for (qint64 pos = 0; pos <= expected.size(); ++pos) {
+        const qint64 byte = expected.left(pos).toUtf8().size();
+        if (box.ByteFromChar(pos) != byte || box.CharFromByte(byte) != pos)
+          return QStringLiteral("%1: position %2").arg(step).arg(pos);
+      }
+      return QString();
+    };
+    for (const QString& before : texts)
+      for (qint64 start = 0; start <= before.size(); ++start)
+        for (qint64 length = 0; start + length <= before.size(); ++length)
+          for (const QString& insert : inserts)
+            for (const int path : {0, 1, 2}) {
+              box.SetDocument(Utf8(before));
+              QString problem = check(before, "opened");
+              const QString after = QString(before).replace(start, length, insert);
+              if (problem.isEmpty()) {
+                if (path == 0) {
+                  box.ReplaceRange(start, length, insert);
+                } else if (path == 1) {
+                  box.Select(start, length);
+                  box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL,
+                                    insert.toUtf8().constData());
+                } else {
+                  box.SetDocument(Utf8(after));
+                }
+                problem = check(after, "edited");
+              }
+              if (!problem.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("%1 after \"%2\"; edit \"%3\" [%4, +%5) to \"%6\" way %7")
+                                     .arg(problem, Shown(last), Shown(before))
+                                     .arg(start)
+                                     .arg(length)
+                                     .arg(Shown(insert))
+                                     .arg(path)));
+              last = after;
+            }
   }
 
   void ReplaceRangeLeavesCaretAfterText() {
