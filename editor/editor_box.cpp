@@ -124,8 +124,11 @@ void EditorBox::ClearFormsOver(qint64 position, qint64 length) {
 }
 
 bool EditorBox::CrLf(qint64 cr, qint64 lf) const {
-  const QByteArrayView text = Utf8View();
-  return cr >= 0 && lf < text.size() && text[cr] == '\r' && text[lf] == '\n';
+  // Read a byte at a time, so that Scintilla's gap stays where the user types.
+  auto byte_at = [this](qint64 at) {
+    return SendScintilla(SCI_GETCHARAT, static_cast<unsigned long>(at));
+  };
+  return cr >= 0 && lf < ByteLength() && byte_at(cr) == '\r' && byte_at(lf) == '\n';
 }
 
 bool EditorBox::PairAround(qint64 from, qint64 to) const {
