@@ -23,6 +23,40 @@ QString Shown(QString text) {
       .replace(QLatin1Char('\n'), QLatin1String("\\n"));
 }
 
+// The ways a range of the box's text gets replaced: the replace command's, Scintilla's own
+// (typing, and what comes through the keys), and a whole new text (open, undo, replace all:
+// only the part that differs goes to Scintilla, unannounced).
+enum class Way { kReplaceRange, kTyped, kNewText };
+constexpr Way kWays[] = {Way::kReplaceRange, Way::kTyped, Way::kNewText};
+
+void Edit(EditorBox& box, Way way, qint64 start, qint64 length, const QString& text,
+          const QString& after) {
+  switch (way) {
+    case Way::kReplaceRange:
+      box.ReplaceRange(start, length, text);
+      break;
+    case Way::kTyped:
+      box.Select(start, length);
+      box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL, text.toUtf8().constData());
+      break;
+    case Way::kNewText:
+      box.SetDocument(Utf8(after));
+      break;
+  }
+}
+
+// What is wrong with the box's text or its positions, which must count the characters of
+// `expected`; empty when nothing is.
+QString PositionProblem(const EditorBox& box, const QString& expected) {
+  if (Text(box) != expected) return QStringLiteral("text \"%1\"").arg(Shown(Text(box)));
+  for (qint64 pos = 0; pos <= expected.size(); ++pos) {
+    const qint64 byte = expected.left(pos).toUtf8().size();
+    if (box.ByteFromChar(pos) != byte || box.CharFromByte(byte) != pos)
+      return QStringLiteral("position %1").arg(pos);
+  }
+  return QString();
+}
+
 // Sends a mouse event with the given modifiers to the box's viewport, as a real pointer does.
 void SendMouse(EditorBox& box, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
@@ -130,9 +164,10 @@ class EditorBoxTest : public QObject {
     QCOMPARE(box.FindForward(needle, from), hit);
   }
 
-  // A change that makes a CR and an LF neighbours joins two lines into one: every later
-  // position must still count the LF (it was one short, and search hits, selections and
-  // replacements after it landed one character early).
+  // A change that makes a CR and an LF neighbours (or parts them) joins (or parts) two
+  // lines: every later position must still count both (one was lost or counted twice, and
+  // search hits, selections and replacements after it landed one character off). Each row
+  // is edited in each way in a fresh box; the text ends in a word searched for.
   void PositionsSurviveLineEndsJoining_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<qint64>("start");
@@ -146,6 +181,7 @@ class EditorBoxTest : public QObject {
     QTest::newRow("replacement between them") << "a\rb\nc" << qint64(2) << qint64(2) << "\nb";
     QTest::newRow("japanese after the join") << "(切削)\rＺ10" << qint64(5) << qint64(0) << "\nG";
     QTest::newRow("both ends join") << "\r\n" << qint64(1) << qint64(0) << "\n\r";
+    QTest::newRow("text between cr and lf") << "a\r\nb" << qint64(2) << qint64(0) << "X";
     QTest::newRow("no join: cr lf after cr") << "a\r" << qint64(2) << qint64(0) << "\r\n";
   }
   void PositionsSurviveLineEndsJoining() {
@@ -153,82 +189,55 @@ class EditorBoxTest : public QObject {
     QFETCH(qint64, start);
     QFETCH(qint64, length);
     QFETCH(QString, text);
-    const QString after = QString(before).replace(start, length, text) + QStringLiteral("末尾");
-    // The replace command's way, Scintilla's own (typing), and a whole new text (open,
-    // undo, replace all: only the part that differs goes to Scintilla, unannounced).
-    for (const int path : {0, 1, 2}) {
+    const QString tail = QStringLiteral("末尾");
+    const QString after = QString(before).replace(start, length, text) + tail;
+    for (const Way way : kWays) {
       EditorBox box;
-      box.SetDocument(Utf8(before + QStringLiteral("末尾")));
-      if (path == 0) {
-        box.ReplaceRange(start, length, text);
-      } else if (path == 1) {
-        box.Select(start, length);
-        box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL, text.toUtf8().constData());
-      } else {
-        box.SetDocument(Utf8(after));
-      }
-      QCOMPARE(Text(box), after);
+      box.SetDocument(Utf8(before + tail));
+      Edit(box, way, start, length, text, after);
+      QCOMPARE(PositionProblem(box, after), QString());
       QCOMPARE(box.Length(), qint64(after.size()));
-      QCOMPARE(box.FindForward(QStringLiteral("末尾"), 0), qint64(after.size() - 2));
-      for (qint64 pos = 0; pos <= after.size(); ++pos) {
-        QCOMPARE(box.CharFromByte(box.ByteFromChar(pos)), pos);
-        box.Select(pos, after.size() - pos);
-        QCOMPARE(box.SelectedText(), after.mid(pos));
-      }
+      QCOMPARE(box.FindForward(tail, 0), qint64(after.size() - tail.size()));
+      box.Select(start, after.size() - start);
+      QCOMPARE(box.SelectedText(), after.mid(start));
     }
   }
 
-  // Every edit of every short text of line-end pieces, one box throughout (each new text
-  // replaces whatever the last edit left, as opening a file does): the box's positions are
-  // the text's characters.
+  // Every edit of every text of up to four CRs, LFs and Japanese characters, in each way,
+  // one box throughout (each text replaces whatever the last edit left, as opening a file
+  // does): the box's positions stay the text's characters.
   void EveryShortEditKeepsPositions() {
-    const QStringList pieces{QStringLiteral("\r"), QStringLiteral("\n"), QStringLiteral("あ")};
     QStringList texts{QString()};
-    for (int n = 0, from = 0; n < 4; ++n) {
+    for (qsizetype from = 0; texts.last().size() < 4;) {
       const qsizetype to = texts.size();
       for (qsizetype i = from; i < to; ++i)
-        for (const QString& piece : pieces) texts << texts[i] + piece;
-      from = static_cast<int>(to);
+        for (const char16_t* piece : {u"\r", u"\n", u"あ"})
+          texts << texts[i] + QString::fromUtf16(piece);
+      from = to;
     }
     const QStringList inserts = texts.mid(0, 13);  // up to two pieces
     EditorBox box;
     QString last;
-    auto check = [&box](const QString& expected, const char* step) {
-      if (Text(box) != expected) return QStringLiteral("%1: text differs").arg(step);
-      for (qint64 pos = 0; pos <= expected.size(); ++pos) {
-        const qint64 byte = expected.left(pos).toUtf8().size();
-        if (box.ByteFromChar(pos) != byte || box.CharFromByte(byte) != pos)
-          return QStringLiteral("%1: position %2").arg(step).arg(pos);
-      }
-      return QString();
-    };
     for (const QString& before : texts)
       for (qint64 start = 0; start <= before.size(); ++start)
         for (qint64 length = 0; start + length <= before.size(); ++length)
           for (const QString& insert : inserts)
-            for (const int path : {0, 1, 2}) {
-              box.SetDocument(Utf8(before));
-              QString problem = check(before, "opened");
+            for (const Way way : kWays) {
               const QString after = QString(before).replace(start, length, insert);
+              box.SetDocument(Utf8(before));
+              QString problem = PositionProblem(box, before);
               if (problem.isEmpty()) {
-                if (path == 0) {
-                  box.ReplaceRange(start, length, insert);
-                } else if (path == 1) {
-                  box.Select(start, length);
-                  box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL,
-                                    insert.toUtf8().constData());
-                } else {
-                  box.SetDocument(Utf8(after));
-                }
-                problem = check(after, "edited");
+                Edit(box, way, start, length, insert, after);
+                problem = PositionProblem(box, after);
               }
               if (!problem.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("%1 after \"%2\"; edit \"%3\" [%4, +%5) to \"%6\" way %7")
-                                     .arg(problem, Shown(last), Shown(before))
-                                     .arg(start)
-                                     .arg(length)
-                                     .arg(Shown(insert))
-                                     .arg(path)));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 (box held \"%2\"; \"%3\" [%4, +%5) by \"%6\", way %7)")
+                        .arg(problem, Shown(last), Shown(before))
+                        .arg(start)
+                        .arg(length)
+                        .arg(Shown(insert))
+                        .arg(static_cast<int>(way))));
               last = after;
             }
   }
