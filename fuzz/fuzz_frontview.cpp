@@ -16,18 +16,7 @@
 #include "generators/frontview/front_view_discs.h"
 #include "preview/graphic_reader.h"
 
-namespace {
-
 using zel::fuzz::FuzzInput;
-
-QString FieldText(FuzzInput& in) {
-  QString text = in.Text();
-  text.remove(QLatin1Char('\r'));
-  text.remove(QLatin1Char('\n'));
-  return text;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   zel::fuzz::MakeApplication();
@@ -54,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int write = 0; write < 4 && !in.Empty(); ++write) {
     const zel::FrontShape shape =
         in.Flag() ? zel::FrontShape::kInnerCircle : zel::FrontShape::kOuterCircle;
-    const zel::FrontDiameter diameter = zel::ReadFrontDiameter(FieldText(in));
+    const zel::FrontDiameter diameter = zel::ReadFrontDiameter(in.FieldText());
     if (std::isnan(diameter.radius) || diameter.R.isEmpty()) std::abort();
     const QString written = zel::FrontShapeLines(shape, diameter);
     const qsizetype line_ends = written.count(QStringLiteral("\r\n"));

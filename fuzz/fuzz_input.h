@@ -3,8 +3,10 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace zel::fuzz {
 
@@ -32,6 +34,32 @@ class FuzzInput {
                                            static_cast<qsizetype>(take));
     pos_ += take;
     return text;
+  }
+  // A field's text as a line edit holds it: no line ends.
+  QString FieldText() {
+    QString text = Text();
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    return text;
+  }
+  // A coordinate or size for the geometry: NaN, ±infinity, ±(1 … 256) · 2^(lowest_exponent
+  // … lowest_exponent + 1099), or an ordinary value of -128 … 127 steps plus a fraction.
+  double Number(double step, int lowest_exponent) {
+    switch (Below(8)) {
+      case 0:
+        return std::numeric_limits<double>::quiet_NaN();
+      case 1:
+        return std::numeric_limits<double>::infinity() * (Flag() ? 1 : -1);
+      case 2: {
+        const double sign = Flag() ? 1 : -1;
+        const double mantissa = 1.0 + Byte();
+        return sign * std::ldexp(mantissa, Below(1100) + lowest_exponent);
+      }
+      default: {
+        const double steps = static_cast<std::int8_t>(Byte()) * step;
+        return steps + Byte() / 64.0;
+      }
+    }
   }
   // Whatever bytes are left, taken all at once.
   QByteArrayView Rest() {

@@ -3,29 +3,16 @@
 #include <QList>
 #include <QPointF>
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 
 #include "fuzz/fuzz_input.h"
 #include "generators/common/preview_canvas.h"
 
 namespace {
 
-double Coordinate(zel::fuzz::FuzzInput& in) {
-  switch (in.Below(8)) {
-    case 0:
-      return std::numeric_limits<double>::quiet_NaN();
-    case 1:
-      return std::numeric_limits<double>::infinity() * (in.Flag() ? 1 : -1);
-    case 2:
-      return (in.Flag() ? 1 : -1) * std::ldexp(1.0 + in.Byte(), in.Below(1100));
-    default:
-      return (static_cast<std::int8_t>(in.Byte()) * 4 + in.Byte() / 64.0);
-  }
-}
+double Coordinate(zel::fuzz::FuzzInput& in) { return in.Number(4, 0); }
 
 QPointF Point(zel::fuzz::FuzzInput& in) { return {Coordinate(in), Coordinate(in)}; }
 

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
 
 #include "fuzz/fuzz_gui.h"
 #include "fuzz/fuzz_input.h"
@@ -22,26 +21,8 @@ namespace {
 
 using zel::fuzz::FuzzInput;
 
-// A field text as a line edit holds it: no line ends.
-QString FieldText(FuzzInput& in) {
-  QString text = in.Text();
-  text.remove(QLatin1Char('\r'));
-  text.remove(QLatin1Char('\n'));
-  return text;
-}
-
-double Number(FuzzInput& in) {
-  switch (in.Below(8)) {
-    case 0:
-      return std::numeric_limits<double>::quiet_NaN();
-    case 1:
-      return std::numeric_limits<double>::infinity() * (in.Flag() ? 1 : -1);
-    case 2:
-      return (in.Flag() ? 1 : -1) * std::ldexp(1.0 + in.Byte(), in.Below(1100) - 60);
-    default:
-      return static_cast<std::int8_t>(in.Byte()) * 2 + in.Byte() / 64.0;
-  }
-}
+// The side view's coordinates and sizes, down to tiny fractions.
+double Number(FuzzInput& in) { return in.Number(2, -60); }
 
 void CheckCanvas(const zel::PreviewCanvas& canvas, QSize size) {
   if (canvas.Size() != size || canvas.Image().format() != QImage::Format_RGB32) std::abort();
@@ -73,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int sn = 1 + in.Below(zel::kShapeKindCount);
     const zel::StartFace face = in.Flag() ? zel::StartFace::kLeft : zel::StartFace::kRight;
     std::array<QString, 5> rows;
-    for (QString& row : rows) row = FieldText(in);
+    for (QString& row : rows) row = in.FieldText();
     // The dialog offers the chain's values in the first two rows.
     if (in.Flag()) rows[0] = zel::OfferedZ(chain, sn);
     if (in.Flag()) rows[1] = zel::OfferedStartDiameter(chain, sn);
