@@ -101,32 +101,30 @@ class ProgramColouringTest : public QObject {
     QCOMPARE(StyleAt(box, probe), after);
   }
 
+  void AnEditInALongLineRestylesFromNearIt_data() {
+    QTest::addColumn<QByteArray>("head");       // the line before the edit
+    QTest::addColumn<ProgramStyle>("start");  // the line's first word afterwards
+    // clang-format off
+    QTest::newRow("a long line, from shortly before the edit") << QByteArray("G01 X1 ").repeated(3000) << ProgramStyle::kMCode;
+    QTest::newRow("a line of ordinary length, whole")          << QByteArray("G01 X1 ")                << ProgramStyle::kGCode;
+    // clang-format on
+  }
   void AnEditInALongLineRestylesFromNearIt() {
+    QFETCH(QByteArray, head);
+    QFETCH(ProgramStyle, start);
     EditorBox box;
-    const QByteArray words = QByteArray("G01 X1 ").repeated(3000);
-    Prepare(box, words + "G02");
+    Prepare(box, head + "G02");
     StyleTo(box, -1);
     // A stand-in style at the start shows whether the start is styled again.
     box.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
     box.SendScintilla(QsciScintillaBase::SCI_SETSTYLING, 3UL,
                       static_cast<long>(ProgramStyle::kMCode));
     box.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING,
-                      static_cast<unsigned long>(words.size() + 3));
-    box.ReplaceRange(words.size(), 0, QStringLiteral("("));
+                      static_cast<unsigned long>(head.size() + 3));
+    box.ReplaceRange(head.size(), 0, QStringLiteral("("));
     StyleTo(box, -1);
-    QCOMPARE(StyleAt(box, words.size() + 1), ProgramStyle::kComment);
-    QCOMPARE(StyleAt(box, 0), ProgramStyle::kMCode);
-    // A line of ordinary length is styled whole.
-    box.SetDocument(DecodedText{"G01 X1 G02", {}});
-    StyleTo(box, -1);
-    box.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
-    box.SendScintilla(QsciScintillaBase::SCI_SETSTYLING, 3UL,
-                      static_cast<long>(ProgramStyle::kMCode));
-    box.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 10UL);
-    box.ReplaceRange(7, 0, QStringLiteral("("));
-    StyleTo(box, -1);
-    QCOMPARE(StyleAt(box, 8), ProgramStyle::kComment);
-    QCOMPARE(StyleAt(box, 0), ProgramStyle::kGCode);
+    QCOMPARE(StyleAt(box, head.size() + 1), ProgramStyle::kComment);
+    QCOMPARE(StyleAt(box, 0), start);
   }
 
   void AnEditIsStyledAtOnce_data() {
