@@ -43,8 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int write = 0; write < 4 && !in.Empty(); ++write) {
     const zel::FrontShape shape =
         in.Flag() ? zel::FrontShape::kInnerCircle : zel::FrontShape::kOuterCircle;
-    const zel::FrontDiameter diameter = zel::ReadFrontDiameter(in.FieldText());
-    if (std::isnan(diameter.radius) || diameter.R.isEmpty()) std::abort();
+    const std::optional<zel::FrontDiameter> read = zel::ReadFrontDiameter(in.FieldText());
+    // A diameter that is no circle is refused with a message; nothing is written.
+    if (!read) continue;
+    const zel::FrontDiameter& diameter = *read;
+    if (!std::isfinite(diameter.radius) || diameter.radius < 0 || diameter.R.isEmpty())
+      std::abort();
     const QString written = zel::FrontShapeLines(shape, diameter);
     const qsizetype line_ends = written.count(QStringLiteral("\r\n"));
     if (!written.endsWith(QStringLiteral("\r\n")) ||

@@ -170,11 +170,14 @@ void SectionView::keyPressEvent(QKeyEvent* event) {
 
 QImage DrawFrontSection(const FrontBlock& block) {
   double largest = 0;
-  QList<FrontDiameter> diameters;
+  QList<double> radii;
   for (const FrontCircle& circle : block.circles) {
-    diameters << ReadFrontDiameter(circle.d.text);
-    if (std::isfinite(diameters.back().radius))
-      largest = std::max(largest, std::abs(diameters.back().radius));
+    // A circle that the dialog refuses to write (a negative diameter, or one whose radius has
+    // more digits than its text keeps) may still stand in a program typed by hand: it is drawn
+    // from its value, which draws nothing for a negative radius.
+    const std::optional<FrontDiameter> read = ReadFrontDiameter(circle.d.text);
+    radii << (read ? read->radius : std::floor(circle.d.value / 2));
+    if (std::isfinite(radii.back())) largest = std::max(largest, std::abs(radii.back()));
   }
   // The box around the largest circle, with room for the axis labels; one pixel a unit as
   // in the dialog, up to a size an image can hold.
@@ -183,9 +186,9 @@ QImage DrawFrontSection(const FrontBlock& block) {
   InitFrontPreview(canvas);
   for (qsizetype i = 0; i < block.circles.size(); ++i) {
     if (block.circles[i].inner)
-      FillInnerDisc(canvas, diameters[i].radius);
+      FillInnerDisc(canvas, radii[i]);
     else
-      FillOuterDisc(canvas, diameters[i].radius);
+      FillOuterDisc(canvas, radii[i]);
   }
   return canvas.Image();
 }

@@ -2,10 +2,17 @@
 """Draws the pictures of the tool registration dialog.
 
     python3 tools/tool_pictures.py [resources-folder]
+    python3 tools/tool_pictures.py --check [resources-folder]
 
 writes resources/tool_shape_<i>.svg (Picture2(i), 252 x 180 px, one tool shape with its
 dimension letters) and resources/tool_kind_<i>.svg (Picture1(i), 312 x 180 px, the shapes a
-kind accepts side by side, numbered with their shape numbers). Every shape is drawn once, from
+kind accepts side by side, numbered with their shape numbers). A kind picture carries the feed
+arrow of the first kind of its catalogue row; a kind of the same row that feeds the other way
+("16 ネジ外径 →" beside "13 ネジ外径 ←") gets a copy with its own arrow,
+resources/tool_kind_<i>_<kind>.svg, which the dialog shows for that kind instead. With --check
+nothing is written: the script says which pictures in the folder differ from what it makes
+(or are missing, or are tool pictures it does not make) and fails if any do. Every shape is
+drawn once, from
 parameters, in a frame of its own; the kind pictures place the same drawing, without the
 dimensions, into numbered cells against the kind's workpiece (outside, inside a bore, on the
 face), so a change to a tool is made in one place.
@@ -1351,13 +1358,16 @@ def kind_work(kinds):
     return KIND_WORK[kinds[0]]
 
 
-def draw_kind_picture(index):
+def draw_kind_picture(index, kind=None):
+    """Kind picture `index` with the feed arrow of `kind` (by default the row's first kind)."""
     row = [r for r in CATALOGUE if r[1] == index][0]
     kinds, _, _, shapes = row
     work = kind_work(kinds)
-    arrow = KIND_ARROW.get(kinds[0])
-    pic = Picture(KIND_W, KIND_H, "tool kind picture %d (kinds %s)" % (
-        index, ", ".join(str(k) for k in kinds)))
+    arrow = KIND_ARROW.get(kind or kinds[0])
+    title = "tool kind picture %d (kinds %s)" % (index, ", ".join(str(k) for k in kinds))
+    if kind and kind != kinds[0]:
+        title += " with the arrow of kind %d" % kind
+    pic = Picture(KIND_W, KIND_H, title)
     n = len(shapes)
     cols = n if n <= 4 else (n + 1) // 2
     rows = 1 if n <= 4 else 2
@@ -1457,16 +1467,55 @@ def focus_box(tool, work):
     return (x0, y0, x1, y1)
 
 
+def kind_variants():
+    """(picture index, kind) of every kind whose arrow differs from its row's first kind's."""
+    variants = []
+    for kinds, index, _, _ in CATALOGUE:
+        for k in kinds[1:]:
+            if KIND_ARROW.get(k) != KIND_ARROW.get(kinds[0]):
+                variants.append((index, k))
+    return sorted(variants)
+
+
+def check(folder, pictures):
+    """Lists the differences between the folder's tool pictures and `pictures`."""
+    made = dict((name, pic.svg()) for name, pic in pictures)
+    found = []
+    for name in sorted(made):
+        path = os.path.join(folder, name)
+        if not os.path.exists(path):
+            found.append("%s: missing" % name)
+            continue
+        with open(path, encoding="utf-8", newline="") as f:
+            if f.read() != made[name]:
+                found.append("%s: differs from what the script makes" % name)
+    for name in sorted(os.listdir(folder)):
+        if re.fullmatch(r"tool_(kind|shape)_[\d_]+\.svg", name) and name not in made:
+            found.append("%s: not made by the script" % name)
+    return found
+
+
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "resources")
+    args = sys.argv[1:]
+    checking = bool(args) and args[0] == "--check"
+    if checking:
+        args = args[1:]
+    out = args[0] if args else os.path.join(HERE, "..", "resources")
     pictures = [("tool_shape_%d.svg" % i, draw_shape_picture(i)) for i in range(37)]
     pictures += [("tool_kind_%d.svg" % i, draw_kind_picture(i)) for i in range(27)]
+    pictures += [("tool_kind_%d_%d.svg" % (i, k), draw_kind_picture(i, k))
+                 for i, k in kind_variants()]
     problems = [p for _, pic in pictures for p in pic.problems]
     if problems:
         for p in problems:
             print(p, file=sys.stderr)
         print("nothing written", file=sys.stderr)
         return 1
+    if checking:
+        found = check(out, pictures)
+        for line in found:
+            print(line, file=sys.stderr)
+        return 1 if found else 0
     for name, pic in pictures:
         with open(os.path.join(out, name), "w", encoding="utf-8") as f:
             f.write(pic.svg())

@@ -9,6 +9,7 @@
 #include "generators/common/dialog_style.h"
 #include "generators/common/enter_navigator.h"
 #include "generators/common/entry_field.h"
+#include "generators/common/escape_guard.h"
 #include "generators/common/generator_controls.h"
 #include "generators/common/illustration.h"
 #include "generators/common/output_pane.h"
@@ -87,6 +88,8 @@ void ChuckDialog::BuildControls() {
   inside_option_ = controls.Get<QRadioButton>(u"Option2");
   chuck_work_option_ = controls.Get<QRadioButton>(u"Option3");
   centre_work_option_ = controls.Get<QRadioButton>(u"Option4");
+  TabToChosenOption({outside_option_, inside_option_});
+  TabToChosenOption({chuck_work_option_, centre_work_option_});
   switching_check_ = controls.Get<QCheckBox>(u"Check1");
   barrier_check_ = controls.Get<QCheckBox>(u"Check2");
   pictures_[0] = controls.Get<Illustration>(u"Picture1(0)");
@@ -95,6 +98,7 @@ void ChuckDialog::BuildControls() {
   buttons_ = new TransferButtons(this, ctx_.sink, pane_, controls.Get<QPushButton>(u"Command2"),
                                  controls.Get<QPushButton>(u"Command1"));
   buttons_->SetGuard([this] { return MayTransfer(); });
+  new EscapeGuard(this, pane_);
   enter_ = new EnterNavigator(this);
   // The fields top to bottom, the two buttons, the four options, Check1, the pane, Check2.
   controls.SetTabOrder({u"Text2", u"Text3", u"Text4", u"Text5", u"Text6", u"Text7", u"Text8",

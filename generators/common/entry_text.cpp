@@ -9,4 +9,15 @@ QString SingleLineOf(const QString& pasted) {
   return pasted;
 }
 
+QChar StatementBreakingChar(QStringView text) {
+  for (const QChar character : text) {
+    if (character == u',' || character == u'[' || character == u']') return character;
+  }
+  return {};
+}
+
+QString StatementBreakingCharText(const QString& caption, QChar character) {
+  return QStringLiteral("「%1」に「%2」は入力できません。").arg(caption.simplified(), character);
+}
+
 }  // namespace zel

@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QPointer>
 
 #include "platform/prompts.h"
 
@@ -36,21 +35,25 @@ bool DecimalPointCheck::eventFilter(QObject* watched, QEvent* event) {
       exempt_.contains(next)) {
     return false;
   }
+  pending_ = field;
   QMetaObject::invokeMethod(
-      this,
-      [this, guarded = QPointer<QLineEdit>(field)] {
-        if (guarded) Check(guarded);
-      },
-      Qt::QueuedConnection);
+      this, [this] { Settle(); }, Qt::QueuedConnection);
   return false;
 }
 
-void DecimalPointCheck::Check(QLineEdit* field) {
-  if (!dialog_->isVisible() || !field->text().contains(QLatin1Char('.'))) return;
+bool DecimalPointCheck::Settle() {
+  QLineEdit* field = pending_;
+  pending_ = nullptr;
+  return !field || Check(field);
+}
+
+bool DecimalPointCheck::Check(QLineEdit* field) {
+  if (!dialog_->isVisible() || !field->text().contains(QLatin1Char('.'))) return true;
   prompts_.Message(dialog_, kDecimalPointText, kAppTitle, PromptIcon::kNone);
   restoring_focus_ = true;
   field->setFocus(Qt::OtherFocusReason);
   restoring_focus_ = false;
+  return false;
 }
 
 }  // namespace zel

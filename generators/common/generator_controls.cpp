@@ -1,5 +1,9 @@
 #include "generators/common/generator_controls.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QWheelEvent>
+
 #include "generators/common/command_button.h"
 #include "generators/common/entry_field.h"
 #include "generators/common/illustration.h"
@@ -7,6 +11,41 @@
 #include "generators/common/preview_box.h"
 
 namespace zel {
+
+namespace {
+
+// A drop-down list that takes the wheel only while it has the focus; it does not take the
+// focus from the wheel either.
+class FocusedWheelList : public QComboBox {
+ public:
+  explicit FocusedWheelList(QWidget* parent) : QComboBox(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+  }
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override {
+    if (hasFocus()) {
+      QComboBox::wheelEvent(event);
+    } else {
+      event->ignore();
+    }
+  }
+};
+
+// Gives the tab stop of the group to the chosen button.
+void MoveTabStop(const QList<QAbstractButton*>& group) {
+  QAbstractButton* stop = group.first();
+  for (QAbstractButton* button : group) {
+    if (button->isChecked()) stop = button;
+  }
+  for (QAbstractButton* button : group) {
+    const Qt::FocusPolicy policy = button->focusPolicy();
+    button->setFocusPolicy(button == stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                          : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+  }
+}
+
+}  // namespace
 
 QWidget* MakeGeneratorControl(const ControlRow& row, QWidget* parent) {
   switch (row.kind) {
@@ -18,6 +57,8 @@ QWidget* MakeGeneratorControl(const ControlRow& row, QWidget* parent) {
       return new OutputPane(row.name.toString(), parent);
     case ControlKind::kPicture:
       return new Illustration(row.name.toString(), row.caption.toString(), parent);
+    case ControlKind::kCombo:
+      return new FocusedWheelList(parent);
     default:
       return nullptr;
   }
@@ -26,6 +67,16 @@ QWidget* MakeGeneratorControl(const ControlRow& row, QWidget* parent) {
 QWidget* MakeMaterialControl(const ControlRow& row, QWidget* parent) {
   if (row.kind == ControlKind::kPicture) return new PreviewBox(row.name.toString(), parent);
   return MakeGeneratorControl(row, parent);
+}
+
+void TabToChosenOption(const QList<QAbstractButton*>& group) {
+  if (group.isEmpty()) return;
+  for (QAbstractButton* button : group) {
+    QObject::connect(button, &QAbstractButton::toggled, button, [group](bool on) {
+      if (on) MoveTabStop(group);
+    });
+  }
+  MoveTabStop(group);
 }
 
 }  // namespace zel

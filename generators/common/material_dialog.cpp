@@ -3,15 +3,20 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "generators/common/dialog_style.h"
 #include "generators/common/enter_navigator.h"
+#include "generators/common/entry_text.h"
+#include "generators/common/escape_guard.h"
 #include "generators/common/field_checks.h"
 #include "generators/common/generator_controls.h"
 #include "generators/common/output_pane.h"
 #include "generators/common/preview_box.h"
+#include "platform/prompts.h"
 
 namespace zel {
 
@@ -29,6 +34,7 @@ MaterialDialog::MaterialDialog(const GeneratorContext& ctx, const QString& name,
   for (int index = 0; index < 2; ++index) {
     spindle_options_[index] = controls_.Get<QRadioButton>(QStringLiteral("Option1(%1)").arg(index));
   }
+  TabToChosenOption({spindle_options_[0], spindle_options_[1]});
   shape_list_ = controls_.Get<QComboBox>(u"Combo1");
   auto* clear_button = controls_.Get<QPushButton>(u"Command3");
   write_button_ = controls_.Get<QPushButton>(u"Command4");
@@ -39,6 +45,7 @@ MaterialDialog::MaterialDialog(const GeneratorContext& ctx, const QString& name,
     new TransferButtons(this, ctx_.sink, std::move(block), transfer, cancel);
   else
     new TransferButtons(this, ctx_.sink, pane_, transfer, cancel);
+  new EscapeGuard(this, pane_);
   enter_ = new EnterNavigator(this);
   decimal_check_ = new DecimalPointCheck(this, ctx_.prompts);
   // "キャンセル" always closes, whatever a field holds.
@@ -51,7 +58,11 @@ MaterialDialog::MaterialDialog(const GeneratorContext& ctx, const QString& name,
       if (on) Option1_Click(index);
     });
   }
-  connect(write_button_, &QPushButton::clicked, this, [this] { Command4_Click(); });
+  // A click that comes before the decimal-point check of the field just left has run must not
+  // write what the check would refuse.
+  connect(write_button_, &QPushButton::clicked, this, [this] {
+    if (decimal_check_->Settle()) Command4_Click();
+  });
   connect(clear_button, &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 
@@ -68,6 +79,26 @@ void MaterialDialog::FocusShapeList() {
   // change) or arrive only when the dialog becomes active (no deliberate one).
   Combo1_GotFocus();
   shape_list_->setFocus(Qt::OtherFocusReason);
+}
+
+void MaterialDialog::WarnCalculationError() {
+  ctx_.prompts.Message(this, kCalculationErrorText, kAppTitle, PromptIcon::kWarning);
+}
+
+bool MaterialDialog::FieldsFitStatement(std::span<QLineEdit* const> fields) {
+  for (QLineEdit* field : fields) {
+    const QChar character = StatementBreakingChar(field->text());
+    if (character.isNull()) continue;
+    QString caption;
+    for (const QLabel* label : findChildren<QLabel*>()) {
+      if (label->buddy() == field) caption = label->text();
+    }
+    ctx_.prompts.Message(this, StatementBreakingCharText(caption, character), kAppTitle,
+                         PromptIcon::kWarning);
+    field->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  return true;
 }
 
 void MaterialDialog::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include "platform/control_table.h"
 
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -41,6 +42,9 @@ inline constexpr ControlRow kMaterialRows[] = {
     {u"Command2",   ControlKind::kButton,  u"転送/終了",           9600, 6960, 1575,  615},
 };
 // clang-format on
+
+// The message of a write whose values describe no shape.
+inline const QString kCalculationErrorText = QStringLiteral("計算エラー");
 
 // The client area of both material dialogs, in twips.
 inline constexpr int kMaterialClientWidth = 11670;
@@ -88,6 +92,15 @@ class MaterialDialog : public QDialog {
   // Puts the focus into the shape list and runs its focus handler, also when the list has the
   // focus already or when the dialog is not the active window and the focus only arrives later.
   void FocusShapeList();
+
+  // Tells the user that the values entered describe no shape that can be written:
+  // kCalculationErrorText with the warning icon, under the application title.
+  void WarnCalculationError();
+  // Whether the texts of `fields` (the fields a write reads) can go into a statement as they
+  // stand. At the first field holding a character that would break the statement's form, the
+  // user is told which field and character (warning icon, the application title), the focus
+  // goes into that field, and the answer is false.
+  bool FieldsFitStatement(std::span<QLineEdit* const> fields);
 
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,6 @@
 #include "generators/frontview/front_view_block.h"
 
 #include <cmath>
-#include <limits>
 
 #include "generators/common/number_forms.h"
 
@@ -21,20 +20,12 @@ QString FrontViewFrame(FrontSpindle spindle) {
          kLineEnd;
 }
 
-FrontDiameter ReadFrontDiameter(const QString& text) {
-  FrontDiameter result;
-  result.D = text;
-  // A diameter beyond any number has no half that could be written: it stands as an infinite
-  // radius of its sign, so that the write goes through and the preview is simply covered.
-  double value = std::numeric_limits<double>::infinity();
-  if (const std::optional<double> read = LeadingNumberValue(text)) {
-    value = *read;
-  } else if (text.trimmed().startsWith(QLatin1Char('-'))) {
-    value = -value;
-  }
-  result.radius = std::floor(value / 2);
-  result.R = StrForm(result.radius);
-  return result;
+std::optional<FrontDiameter> ReadFrontDiameter(const QString& text) {
+  const std::optional<double> value = LeadingNumberValue(text);
+  if (!value) return std::nullopt;
+  const double radius = std::floor(*value / 2);
+  if (!(radius >= 0 && radius <= kLargestFrontRadius)) return std::nullopt;
+  return FrontDiameter{text, StrForm(radius), radius};
 }
 
 QString FrontShapeLines(FrontShape shape, const FrontDiameter& diameter) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace zel {
 
 // The statements of the material front view: the frame of a DEF WORKF block and the PF, PO
@@ -27,16 +29,20 @@ struct FrontDiameter {
   // The diameter exactly as typed.
   QString D;
   // The radius as text: the leading-number value of D, halved and rounded down, in the Str
-  // form (60 gives " 30", 75 gives " 37", -75 gives "-38", an empty diameter " 0").
+  // form (60 gives " 30", 75 gives " 37", an empty diameter " 0").
   QString R;
-  // The radius as a number, for the preview. A diameter too large for a number gives an
-  // infinite radius (and R "Inf" or "-Inf"), which the preview treats as a disc larger than
-  // the box.
+  // The radius as a number, for the preview.
   double radius = 0;
 };
 
-// Reads the diameter field's text into the write's values.
-FrontDiameter ReadFrontDiameter(const QString& text);
+// The largest radius whose text keeps all its digits (number text has 15 of them): a larger
+// one would be written rounded, and the bore's lines would no longer match its diameter.
+inline constexpr double kLargestFrontRadius = 999'999'999'999'999.0;
+
+// Reads the diameter field's text into the write's values. Nothing when the diameter is no
+// circle the statements can describe: too large for a number, negative (a radius of "-30"
+// would write "[0,--30]"), or so large that its radius has more than 15 digits.
+std::optional<FrontDiameter> ReadFrontDiameter(const QString& text);
 
 // The statement lines of a shape, each with its line end: for the outer circle
 // "N000 PF 0,[0,0],<D>,D"; for the inner circle "N000 PF 0,[0,0],<D>,D,0",

@@ -74,8 +74,14 @@ void FrontViewDialog::Option1_Click(int index) {
 
 void FrontViewDialog::Command4_Click() {
   const int entry = shape_list_->currentIndex();
-  last_write_ = ReadFrontDiameter(diameter_field_->text());
-  if (entry < 0) return;
+  const std::optional<FrontDiameter> diameter = ReadFrontDiameter(diameter_field_->text());
+  if (diameter) last_write_ = *diameter;
+  if (entry < 0 || !FieldsFitStatement(std::span(&diameter_field_, 1))) return;
+  if (!diameter) {
+    // No circle: nothing is written or drawn, the field keeps its text for correction.
+    WarnCalculationError();
+    return;
+  }
   const FrontShape shape = entry == 0 ? FrontShape::kOuterCircle : FrontShape::kInnerCircle;
   pane_->InsertAtCaret(FrontShapeLines(shape, last_write_));
   const double radius = last_write_.radius;

@@ -32,7 +32,7 @@ class FrontViewDialog : public MaterialDialog {
   void InitPreview();
 
   QLineEdit* diameter_field_ = nullptr;  // Text2
-  // D and R of the last press of "プログラム  書き込み".
+  // D and R of the last press of "プログラム  書き込み" whose diameter was a circle.
   FrontDiameter last_write_;
 };
 

@@ -10,11 +10,11 @@
 #include "generators/common/dialog_style.h"
 #include "generators/common/enter_navigator.h"
 #include "generators/common/field_checks.h"
+#include "generators/common/generator_controls.h"
 #include "generators/common/output_pane.h"
 #include "generators/common/preview_box.h"
 #include "generators/sideview/work_drawing.h"
 #include "platform/fonts.h"
-#include "platform/prompts.h"
 #include "platform/twips.h"
 
 namespace zel {
@@ -33,7 +33,6 @@ const QString kD1Caption = QStringLiteral("開始径   D1");
 const QString kD2Caption = QStringLiteral("終点径   D2");
 const QString kLCaption = QStringLiteral("素材長さ  L");
 const QString kRCaption = QStringLiteral("半径      R");
-const QString kCalculationErrorText = QStringLiteral("計算エラー");
 
 // The side view's own controls, places in twips, besides those it shares with the front view;
 // the options' places are inside their frame.
@@ -70,6 +69,7 @@ WorkDialog::WorkDialog(const GeneratorContext& ctx, QWidget* parent)
   for (int i = 0; i < 2; ++i) {
     face_options_[i] = controls_.Get<QRadioButton>(QStringLiteral("Option2(%1)").arg(i));
   }
+  TabToChosenOption({face_options_[0], face_options_[1]});
   for (const QString& entry : kShapeEntries) shape_list_->addItem(entry);
   for (int i = 0; i < 5; ++i) {
     labels_[i] = controls_.Get<QLabel>(QStringLiteral("Label%1").arg(i + 2));
@@ -93,7 +93,8 @@ WorkDialog::WorkDialog(const GeneratorContext& ctx, QWidget* parent)
   for (int row = 0; row < 5; ++row) {
     enter_->Add(fields_[row], [this, row] { return NextAfterRow(row); });
   }
-  resize(TwipsToPixels(kMaterialClientWidth), TwipsToPixels(kMaterialClientHeight));
+  // Like the front view, the dialog keeps its size: a smaller one would hide its buttons.
+  setFixedSize(TwipsToPixels(kMaterialClientWidth), TwipsToPixels(kMaterialClientHeight));
   Form_Load();
 }
 
@@ -144,8 +145,8 @@ void WorkDialog::Combo1_Click() {
 }
 
 void WorkDialog::Combo1_GotFocus() {
-  // The list offers the kind last written again; when that changes the selection, its rows
-  // are laid out afresh.
+  // The list offers the kind of the last write (or of the write that failed) again; when that
+  // changes the selection, its rows are laid out afresh.
   const int index = chain_.SN - 1;
   if (shape_list_->currentIndex() == index) return;
   shape_list_->setCurrentIndex(index);
@@ -164,14 +165,23 @@ void WorkDialog::Command4_Click() {
     chain_.SN = 0;
     return;
   }
+  // The rows the kind shows: three for a cylinder, four for a cone, five for an arc.
+  const int row_count = ProfileOf(sn) == ShapeProfile::kCylinder ? 3 : IsArcShape(sn) ? 5 : 4;
+  if (!FieldsFitStatement(std::span(fields_).first(row_count))) {
+    chain_.SN = sn;
+    return;
+  }
   std::array<QString, 5> rows;
   for (int i = 0; i < 5; ++i) rows[i] = fields_[i]->text();
   // The statement, the chain and the drawing are all worked out before anything changes: a
-  // write that fails leaves the chain, the preview and the pane as they were.
+  // write that fails leaves the chain (but SN), the preview and the pane as they were.
   const std::optional<PlannedWrite> plan =
       PlanShapeWrite(chain_, sn, Face(), ShapeTextsFromRows(sn, rows));
   if (!plan) {
-    ctx_.prompts.Message(this, kCalculationErrorText, kAppTitle, PromptIcon::kWarning);
+    // Nothing is written, but the list stays with the kind being entered: going back to it
+    // offers that kind with its rows as typed, not the kind written last.
+    chain_.SN = sn;
+    WarnCalculationError();
     return;
   }
   chain_ = plan->chain;

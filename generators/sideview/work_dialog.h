@@ -16,8 +16,9 @@ namespace zel {
 // shape by shape: each "プログラム  書き込み" writes one PS or PT statement into the output
 // pane between the block frame's lines, draws the shape into the preview and offers the next
 // shape of its class the Z and diameter at which this one ended. "転送/終了" hands the pane to
-// the editor (with the VSCTA line when "X-Z 断面表示" is checked); "キャンセル", Escape and the
-// close box hand over nothing. Shown modally by the main window, created afresh each time.
+// the editor (with the VSCTA line when "X-Z 断面表示" is checked); "キャンセル" and the close
+// box hand over nothing, and so does Escape while the pane holds only the frame it opened
+// with. Shown modally by the main window, created afresh each time.
 class WorkDialog : public MaterialDialog {
   Q_OBJECT
 

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include "generators/common/dialog_style.h"
 #include "generators/common/enter_navigator.h"
+#include "generators/common/escape_guard.h"
 #include "generators/common/generator_controls.h"
 #include "generators/common/output_pane.h"
 #include "generators/common/transfer_buttons.h"
@@ -93,6 +95,13 @@ constexpr ControlRow kControls[] = {
 QString KindPictureName(int i) { return QStringLiteral("Picture1(%1)").arg(i); }
 QString ShapePictureName(int i) { return QStringLiteral("Picture2(%1)").arg(i); }
 QString KindPictureResource(int i) { return QStringLiteral(":/tool_kind_%1.svg").arg(i); }
+// Kinds that share a picture may feed in opposite directions ("13 ネジ外径 ←", "16 ネジ外径 →");
+// the picture carries the first kind's arrow, and a kind that feeds the other way has its own
+// copy of the picture with its own arrow.
+QString KindPictureResource(int i, int kind) {
+  const QString own = QStringLiteral(":/tool_kind_%1_%2.svg").arg(i).arg(kind);
+  return QFile::exists(own) ? own : KindPictureResource(i);
+}
 QString ShapePictureResource(int i) { return QStringLiteral(":/tool_shape_%1.svg").arg(i); }
 
 // The control's option buttons draw a smaller circle than this toolkit's, so the grid's 375 by
@@ -187,11 +196,13 @@ void ToolDialog::BuildControls() {
     GrowToFit(nose_buttons_[i]);
     nose_group->addButton(nose_buttons_[i], i);
   }
+  TabToChosenOption(QList<QAbstractButton*>(nose_buttons_.begin(), nose_buttons_.end()));
   write_button_ = controls.Get<QPushButton>(u"Command1");
   clear_button_ = controls.Get<QPushButton>(u"Command4");
   pane_ = controls.Get<OutputPane>(u"Text8");
   buttons_ = new TransferButtons(this, ctx_.sink, pane_, controls.Get<QPushButton>(u"Command2"),
                                  controls.Get<QPushButton>(u"Command3"));
+  new EscapeGuard(this, pane_);
   enter_ = new EnterNavigator(this);
 }
 
@@ -296,6 +307,7 @@ void ToolDialog::ShowLayout() {
   const ShownPicture& shown = layout_.picture;
   for (int i = 0; i < kKindPictureCount; ++i) {
     if (shown.array == ShownPicture::Array::kKind && shown.index == i) {
+      kind_pictures_[i]->Load(KindPictureResource(i, layout_.kind));
       kind_pictures_[i]->ShowAt(kKindPictureLeft, kPictureTop);
     } else {
       kind_pictures_[i]->hide();

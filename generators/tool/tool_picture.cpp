@@ -15,13 +15,20 @@ ToolPicture::ToolPicture(const QString& name, const QString& resource, QSize fal
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(2);
   setAutoFillBackground(true);
-  // Asking the renderer for a file that is not there would only print a warning: look first.
-  if (QFile::exists(resource)) renderer_->load(resource);
   renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+  Load(resource);
   hide();
 }
 
-bool ToolPicture::HasPicture() const { return renderer_->isValid(); }
+void ToolPicture::Load(const QString& resource) {
+  if (resource == resource_) return;
+  resource_ = resource;
+  // Asking the renderer for a file that is not there would only print a warning: look first.
+  has_picture_ = QFile::exists(resource) && renderer_->load(resource);
+  update();
+}
+
+bool ToolPicture::HasPicture() const { return has_picture_; }
 
 void ToolPicture::ShowAt(int left, int top) {
   const int border = 2 * frameWidth();

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QSize>
+#include <QString>
 
 class QSvgRenderer;
 
@@ -24,6 +25,11 @@ class ToolPicture : public QFrame {
   // Whether the picture was found and read.
   bool HasPicture() const;
 
+  // Shows `resource` from now on instead of the picture it shows (the same when it is).
+  void Load(const QString& resource);
+  // The picture the box shows.
+  const QString& Resource() const { return resource_; }
+
   // Puts the box at (left, top), in twips, at its natural size and shows it.
   void ShowAt(int left, int top);
 
@@ -32,6 +38,8 @@ class ToolPicture : public QFrame {
 
  private:
   QSvgRenderer* renderer_;
+  QString resource_;
+  bool has_picture_ = false;
   QSize fallback_;
   QSize largest_;
 };

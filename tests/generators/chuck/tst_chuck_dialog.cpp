@@ -46,6 +46,7 @@ class TestChuckDialog : public QObject, test::DialogHarness<ChuckDialog> {
   void EnterMovesFocus_data();
   void EnterMovesFocus();
   void EnterOnTransferButtonTransfers();
+  void EscapeClosesOnlyAnUntouchedPane();
   void EnterOnControlsThatAreNotFields_data();
   void EnterOnControlsThatAreNotFields();
   void NoButtonIsTheDefault();
@@ -140,9 +141,10 @@ void TestChuckDialog::Captions() {
 
 void TestChuckDialog::TabOrder() {
   Find<QRadioButton>("Option4")->setChecked(true);  // every field takes the focus
-  const QStringList expected = {"Text2",   "Text3",   "Text4",    "Text5",    "Text6",   "Text7",
-                                "Text8",   "Text9",   "Command2", "Command1", "Option1", "Option2",
-                                "Option3", "Option4", "Check1",   "Text1",    "Check2"};
+  const QStringList expected = {"Text2",   "Text3",   "Text4",  "Text5",    "Text6",
+                                "Text7",   "Text8",   "Text9",  "Command2", "Command1",
+                                "Option1", "Option4", "Check1", "Text1",    "Check2"};
+  // Each option group is one stop, at its chosen button.
   QStringList chain = test::TabChain(Field("Text2"));
   chain.removeAll(QString());
   QCOMPARE(chain, expected);
@@ -321,6 +323,17 @@ void TestChuckDialog::EnterOnTransferButtonTransfers() {
   QCOMPARE(sink_.blocks, QStringList{Lines({"NOEX VCHKD=50 VCHKL=20", "NOEX VCHKX=100 VCHKZ=-150",
                                             "NOEX VWKR=9999"})});
   QVERIFY(!dialog_->isVisible());
+}
+
+void TestChuckDialog::EscapeClosesOnlyAnUntouchedPane() {
+  // The block of the opening defaults is what the pane opened with.
+  QTest::keyClick(Focus(), Qt::Key_Escape);
+  QVERIFY(ClosedWith(QDialog::Rejected));
+  QVERIFY(Open());
+  EnterJawValues();
+  QTest::keyClick(Focus(), Qt::Key_Escape);
+  QVERIFY(dialog_->isVisible());
+  QVERIFY(sink_.blocks.isEmpty());
 }
 
 void TestChuckDialog::EnterOnControlsThatAreNotFields_data() {

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "generators/common/field_checks.h"
 #include "generators/common/preview_box.h"
 #include "generators/frontview/front_view_dialog.h"
 #include "tests/support/dialog_harness.h"
@@ -42,14 +43,17 @@ class TestFrontViewDialog : public QObject, test::DialogHarness<FrontViewDialog>
   void InsertionAtTheCaret();
   void PreviewShowsTheRing();
   void SmallDiscKeepsTheBackground();
-  void HugeDiameterWritesAndCovers();
+  void NoCircleIsACalculationError_data();
+  void NoCircleIsACalculationError();
   void DecimalPointCheck_data();
   void DecimalPointCheck();
+  void DecimalPointCheckedBeforeAClickWrites();
   void DecimalPointNotCheckedOnTheWayToCancel();
   void ClearAll();
   void TransferHandsOverThePaneAsItStands_data();
   void TransferHandsOverThePaneAsItStands();
   void CancelAndEscapeHandOverNothing();
+  void StatementBreakingCharacterNamesTheField();
 
  private:
   QComboBox* List() const { return Find<QComboBox>("Combo1"); }
@@ -295,15 +299,28 @@ void TestFrontViewDialog::SmallDiscKeepsTheBackground() {
   QCOMPARE(Preview().PixelAt(QPointF(100, 100)), kPreviewBlack);
 }
 
-void TestFrontViewDialog::HugeDiameterWritesAndCovers() {
-  Write(0, "1E400");
-  QCOMPARE(Pane(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],1E400,D", "N000 END"}));
-  QCOMPARE(Preview().PixelAt(QPointF(-230, -150)), kPreviewYellow);
-  Write(1, "99999999999999999999");
-  QCOMPARE(Pane(), Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],1E400,D",
-                          "N000 PF 0,[0,0],99999999999999999999,D,0", "N000 PO [0, 5E+19]",
-                          "N000 CI [0,0],[0,- 5E+19],R,0", "N000 END"}));
-  QCOMPARE(test::CountPixels(Preview(), kPreviewYellow), 0);
+void TestFrontViewDialog::NoCircleIsACalculationError_data() {
+  QTest::addColumn<int>("entry");
+  QTest::addColumn<QString>("diameter");
+  QTest::newRow("inner beyond any number") << 1 << "1E400";
+  QTest::newRow("inner negative") << 1 << "-60";
+  QTest::newRow("inner with a 16-digit radius") << 1 << "1E16";
+  QTest::newRow("outer negative") << 0 << "-60";
+}
+
+void TestFrontViewDialog::NoCircleIsACalculationError() {
+  QFETCH(int, entry);
+  QFETCH(QString, diameter);
+  Write(0, "100");
+  const QString pane = Pane();
+  const QImage preview = Preview().Image();
+  Write(entry, diameter);
+  QCOMPARE(prompts_.requests.size(), 1);
+  QCOMPARE(test::Describe(prompts_.requests[0]), "計算エラー | ZEL_Editor | warning | OK");
+  QCOMPARE(Pane(), pane);
+  QCOMPARE(Preview().Image(), preview);
+  QCOMPARE(Diameter()->text(), diameter);
+  QCOMPARE(Focus(), Find("Command4"));
 }
 
 void TestFrontViewDialog::DecimalPointCheck_data() {
@@ -339,6 +356,19 @@ void TestFrontViewDialog::DecimalPointCheck() {
   QCOMPARE(prompts_.requests.size(), 2);
   QCOMPARE(Focus(), Diameter());
   QCOMPARE(Pane(), kFirstFrame);
+}
+
+void TestFrontViewDialog::DecimalPointCheckedBeforeAClickWrites() {
+  QTest::keyClick(List(), Qt::Key_Return);
+  QTest::keyClicks(Diameter(), "60.5");
+  // Press and release come together, before the check that leaving the field started.
+  Click("Command4");
+  QCOMPARE(prompts_.requests.size(), 1);
+  QCOMPARE(prompts_.requests[0].text, kDecimalPointText);
+  QCOMPARE(Pane(), kFirstFrame);
+  QCOMPARE(Focus(), Diameter());
+  QTest::qWait(0);
+  QCOMPARE(prompts_.requests.size(), 1);
 }
 
 void TestFrontViewDialog::DecimalPointNotCheckedOnTheWayToCancel() {
@@ -395,14 +425,26 @@ void TestFrontViewDialog::TransferHandsOverThePaneAsItStands() {
 }
 
 void TestFrontViewDialog::CancelAndEscapeHandOverNothing() {
+  // Escape closes while the pane holds the frame it opened with, and not after a write.
+  QTest::keyClick(List(), Qt::Key_Escape);
+  QVERIFY(ClosedWith(QDialog::Rejected));
+  QVERIFY(Open());
   Write(0, "100");
+  QTest::keyClick(Focus(), Qt::Key_Escape);
+  QVERIFY(dialog_->isVisible());
   Click("Command1");
   QVERIFY(ClosedWith(QDialog::Rejected));
-  dialog_->show();
-  QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-  QTest::keyClick(dialog_.get(), Qt::Key_Escape);
-  QVERIFY(!dialog_->isVisible());
   QVERIFY(sink_.blocks.isEmpty());
+}
+
+void TestFrontViewDialog::StatementBreakingCharacterNamesTheField() {
+  Write(1, "6]0");
+  QCOMPARE(prompts_.requests.size(), 1);
+  QCOMPARE(test::Describe(prompts_.requests[0]),
+           "「直径 D」に「]」は入力できません。 | ZEL_Editor | warning | OK");
+  QCOMPARE(Pane(), kFirstFrame);
+  QCOMPARE(Focus(), Diameter());
+  QCOMPARE(Diameter()->text(), QStringLiteral("6]0"));
 }
 
 }  // namespace zel

@@ -38,12 +38,16 @@ class TestWorkDialog : public QObject, test::DialogHarness<WorkDialog> {
   void EnterWalk();
   void DecimalPointMessageOnceAndFocusBack();
   void TwoDecimalPointsDoNotLoop();
-  void CancelEscapeAndCloseBoxAlwaysClose_data();
-  void CancelEscapeAndCloseBoxAlwaysClose();
+  void DecimalPointCheckedBeforeAClickWrites_data();
+  void DecimalPointCheckedBeforeAClickWrites();
+  void CancelAndCloseBoxAlwaysCloseEscapeNotAfterAWrite_data();
+  void CancelAndCloseBoxAlwaysCloseEscapeNotAfterAWrite();
+  void StatementBreakingCharacterNamesTheField_data();
+  void StatementBreakingCharacterNamesTheField();
   void ShiftTabBackLaysOutAfresh();
   void ClearAllAfterSecondSpindle();
   void SecondSpindleKeepsChainAndPreview();
-  void CalculationErrorChangesNothing();
+  void CalculationErrorChangesNothingButTheShapeNumber();
   void WriteWithoutShapeDoesNothing();
   void StatementGoesWhereTheCaretIs();
   void SectionLineJoinsEditedLastLine();
@@ -73,6 +77,7 @@ class TestWorkDialog : public QObject, test::DialogHarness<WorkDialog> {
 void TestWorkDialog::OpeningState() {
   QCOMPARE(dialog_->objectName(), QStringLiteral("frmWork"));
   QCOMPARE(dialog_->windowTitle(), QStringLiteral("素材側面"));
+  QCOMPARE(dialog_->minimumSize(), dialog_->maximumSize());
   QCOMPARE(Pane(), kOpeningBlock);
   // The caret stands at the start of the "N000 END" line.
   QCOMPARE(PaneBox()->textCursor().position(), 14);
@@ -127,11 +132,14 @@ void TestWorkDialog::Captions() { CompareCaption(); }
 
 void TestWorkDialog::TabOrder() {
   Choose(3);  // every row shown
-  const QStringList expected = {"Combo1",     "Text2",      "Text3",      "Text4",      "Text5",
-                                "Text6",      "Command4",   "Command2",   "Picture1",   "Text1",
-                                "Option1(0)", "Option1(1)", "Option2(0)", "Option2(1)", "Command3",
-                                "Command1",   "Check1"};
+  const QStringList expected = {"Combo1",     "Text2",      "Text3",    "Text4",    "Text5",
+                                "Text6",      "Command4",   "Command2", "Picture1", "Text1",
+                                "Option1(0)", "Option2(1)", "Command3", "Command1", "Check1"};
+  // Each option group is one stop, at its chosen button ("第一主軸", "右端面").
   QCOMPARE(test::TabChain(List()), expected);
+  Find("Option1(0)")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Focus(), Qt::Key_Tab);
+  QCOMPARE(Focus(), Find("Option2(1)"));
 }
 
 void TestWorkDialog::RowsPerKind_data() {
@@ -278,15 +286,42 @@ void TestWorkDialog::TwoDecimalPointsDoNotLoop() {
   QCOMPARE(Focus(), Field(2));
 }
 
-void TestWorkDialog::CancelEscapeAndCloseBoxAlwaysClose_data() {
-  QTest::addColumn<QString>("how");
-  QTest::newRow("キャンセル") << "cancel";
-  QTest::newRow("Escape") << "escape";
-  QTest::newRow("close box") << "close";
+void TestWorkDialog::DecimalPointCheckedBeforeAClickWrites_data() {
+  QTest::addColumn<QStringList>("typed");  // Z, D, L of "1 外径円筒"
+  QTest::addColumn<int>("left");           // the row the click leaves
+  QTest::newRow("L 50.5") << QStringList{"0", "80", "50.5"} << 4;
+  QTest::newRow("Z 12.5, L empty") << QStringList{"12.5", "80", ""} << 2;
 }
 
-void TestWorkDialog::CancelEscapeAndCloseBoxAlwaysClose() {
+void TestWorkDialog::DecimalPointCheckedBeforeAClickWrites() {
+  QFETCH(QStringList, typed);
+  QFETCH(int, left);
+  Choose(1);
+  Type(typed);
+  Field(left)->setFocus(Qt::TabFocusReason);
+  // Press and release come together, before the check that leaving the field started.
+  Click("Command4");
+  QCOMPARE(prompts_.requests.size(), 1);
+  QCOMPARE(prompts_.requests[0].text, QStringLiteral("小数点以下は指令できません。"));
+  QCOMPARE(Pane(), kOpeningBlock);
+  QCOMPARE(dialog_->chain(), WorkChain{});
+  QCOMPARE(Focus(), Field(left));
+  QCOMPARE(Field(left)->text(), typed[left - 2]);
+  QTest::qWait(0);
+  QCOMPARE(prompts_.requests.size(), 1);
+}
+
+void TestWorkDialog::CancelAndCloseBoxAlwaysCloseEscapeNotAfterAWrite_data() {
+  QTest::addColumn<QString>("how");
+  QTest::addColumn<bool>("closed");
+  QTest::newRow("キャンセル") << "cancel" << true;
+  QTest::newRow("close box") << "close" << true;
+  QTest::newRow("Escape keeps the written shape") << "escape" << false;
+}
+
+void TestWorkDialog::CancelAndCloseBoxAlwaysCloseEscapeNotAfterAWrite() {
   QFETCH(QString, how);
+  QFETCH(bool, closed);
   Write(1, {"0", "80", "50"});
   Choose(1);
   Field(3)->setText("8.5");
@@ -299,9 +334,38 @@ void TestWorkDialog::CancelEscapeAndCloseBoxAlwaysClose() {
     dialog_->close();
   }
   QCoreApplication::processEvents();
-  QVERIFY(ClosedWith(QDialog::Rejected));
+  QCOMPARE(dialog_->isVisible(), !closed);
+  if (closed) QCOMPARE(dialog_->result(), int(QDialog::Rejected));
   QVERIFY(prompts_.requests.isEmpty());
   QVERIFY(sink_.blocks.isEmpty());
+}
+
+void TestWorkDialog::StatementBreakingCharacterNamesTheField_data() {
+  QTest::addColumn<int>("sn");
+  QTest::addColumn<QStringList>("typed");
+  QTest::addColumn<int>("row");
+  QTest::addColumn<QString>("message");
+  // clang-format off
+  QTest::newRow("cylinder Z 1,2") << 1 << QStringList{"1,2", "80", "50"}           << 2 << "「挿入位置 Z」に「,」は入力できません。";
+  QTest::newRow("arc R [5")       << 3 << QStringList{"0", "40", "40", "20", "[5"} << 6 << "「半径 R」に「[」は入力できません。";
+  // clang-format on
+}
+
+void TestWorkDialog::StatementBreakingCharacterNamesTheField() {
+  QFETCH(int, sn);
+  QFETCH(QStringList, typed);
+  QFETCH(int, row);
+  QFETCH(QString, message);
+  const QImage opening = Preview();
+  Write(sn, typed);
+  QCOMPARE(prompts_.requests.size(), 1);
+  QCOMPARE(test::Describe(prompts_.requests[0]), message + " | ZEL_Editor | warning | OK");
+  QCOMPARE(Pane(), kOpeningBlock);
+  QCOMPARE(Preview(), opening);
+  QCOMPARE(Focus(), Field(row));
+  QCOMPARE(Field(row)->text(), typed[row - 2]);
+  QCOMPARE(dialog_->chain().SN, sn);
+  QCOMPARE(dialog_->chain().ZB, std::nullopt);
 }
 
 void TestWorkDialog::ShiftTabBackLaysOutAfresh() {
@@ -347,10 +411,10 @@ void TestWorkDialog::SecondSpindleKeepsChainAndPreview() {
   QCOMPARE(dialog_->chain().ZB, std::optional<double>(-60));
 }
 
-void TestWorkDialog::CalculationErrorChangesNothing() {
+void TestWorkDialog::CalculationErrorChangesNothingButTheShapeNumber() {
   Write(1, {"0", "80", "50"});
   const QString pane = Pane();
-  const WorkChain chain = dialog_->chain();
+  WorkChain chain = dialog_->chain();
   const QImage preview = Preview();
   // An arc of L 20 with equal diameters and R 9 has no result.
   Choose(3);
@@ -359,11 +423,15 @@ void TestWorkDialog::CalculationErrorChangesNothing() {
   QCOMPARE(prompts_.requests.size(), 1);
   QCOMPARE(test::Describe(prompts_.requests[0]), "計算エラー | ZEL_Editor | warning | OK");
   QCOMPARE(Pane(), pane);
+  chain.SN = 3;
   QCOMPARE(dialog_->chain(), chain);
   QCOMPARE(Preview(), preview);
   QCOMPARE(Focus(), Find("Command4"));
-  QCOMPARE(Field(6)->text(), QStringLiteral("9"));
+  // Back in the list, the arc stays chosen with its rows as typed.
+  List()->setFocus(Qt::MouseFocusReason);
   QCOMPARE(List()->currentIndex(), 2);
+  QCOMPARE(Field(6)->text(), QStringLiteral("9"));
+  QVERIFY(!Field(6)->isHidden());
   // With R 11 the same arc is written.
   Field(6)->setText("11");
   Click("Command4");

@@ -52,6 +52,7 @@ class TestToolDialog : public QObject, test::DialogHarness<ToolDialog> {
   void TransferAndCancel_data();
   void TransferAndCancel();
   void NoButtonIsDefault();
+  void EscapeClosesOnlyAnUntouchedPane();
 
  private:
   QLineEdit* Field(const QString& name) const { return Find<QLineEdit>(name); }
@@ -232,6 +233,9 @@ void TestToolDialog::PictureShownAtItsPlace_data() {
   // clang-format off
   QTest::newRow("kind 1: kind picture 0")   << 1  << ""  << "Picture1(0)"  << ":/tool_kind_0.svg"   << QPoint(8, 56);
   QTest::newRow("kind 38: kind picture 26") << 38 << ""  << "Picture1(26)" << ":/tool_kind_26.svg"  << QPoint(8, 56);
+  QTest::newRow("kind 13 ←: picture 6")     << 13 << ""  << "Picture1(6)"  << ":/tool_kind_6.svg"   << QPoint(8, 56);
+  QTest::newRow("kind 16 →: its own arrow") << 16 << ""  << "Picture1(6)"  << ":/tool_kind_6_16.svg" << QPoint(8, 56);
+  QTest::newRow("kind 18 ↑: its own arrow") << 18 << ""  << "Picture1(8)"  << ":/tool_kind_8_18.svg" << QPoint(8, 56);
   QTest::newRow("kind 1 shape 6: shape 5")  << 1  << "6" << "Picture2(5)"  << ":/tool_shape_5.svg"  << QPoint(67, 56);
   QTest::newRow("kind 6 shape 7: shape 36") << 6  << "7" << "Picture2(36)" << ":/tool_shape_36.svg" << QPoint(67, 56);
   // clang-format on
@@ -246,7 +250,8 @@ void TestToolDialog::PictureShownAtItsPlace() {
   ChooseKind(kind);
   Field("Text2")->setText(shape);
   QCOMPARE(VisiblePicture(), picture);
-  QWidget* box = Find(picture);
+  auto* box = Find<ToolPicture>(picture);
+  QCOMPARE(box->Resource(), resource);
   QCOMPARE(box->pos(), place);
   // With or without its picture the box has a size, and it stays clear of the field rows and
   // the output pane.
@@ -403,6 +408,17 @@ void TestToolDialog::NoButtonIsDefault() {
   QCOMPARE(Pane(), QString());
   QCOMPARE(sink_.blocks, QStringList());
   QVERIFY(dialog_->isVisible());
+}
+
+void TestToolDialog::EscapeClosesOnlyAnUntouchedPane() {
+  ChooseKind(24);
+  Field("Text2")->setText("1");
+  Click("Command1");
+  QTest::keyClick(Focus(), Qt::Key_Escape);
+  QVERIFY(dialog_->isVisible());
+  Click("Command4");  // 全消去: the pane is empty again, as it opened
+  QTest::keyClick(Focus(), Qt::Key_Escape);
+  QVERIFY(ClosedWith(QDialog::Rejected));
 }
 
 }  // namespace zel
