@@ -168,11 +168,6 @@ void TestToolPictures::EveryNamedPictureRendersAtItsSize_data() {
       seen.insert(kind);
       QTest::newRow(qPrintable(kind)) << kind << QSize(312, 180);
     }
-    // A kind that feeds the other way than the first of its row has its own copy.
-    for (int k : entry.kinds) {
-      const QString own = QStringLiteral(":/tool_kind_%1_%2.svg").arg(entry.kind_picture).arg(k);
-      if (QFile::exists(own)) QTest::newRow(qPrintable(own)) << own << QSize(312, 180);
-    }
     for (const ShapeEntry& shape : entry.shapes) {
       const QString resource = ShapeResource(shape.shape_picture);
       if (seen.contains(resource)) continue;

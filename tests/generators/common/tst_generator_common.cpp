@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
@@ -19,7 +18,6 @@
 #include "generators/common/enter_navigator.h"
 #include "generators/common/entry_field.h"
 #include "generators/common/entry_text.h"
-#include "generators/common/escape_guard.h"
 #include "generators/common/generator_controls.h"
 #include "generators/common/illustration.h"
 #include "generators/common/output_pane.h"
@@ -64,11 +62,7 @@ class TestGeneratorCommon : public QObject {
   void EnterPressesOnlyTheFocusedButton();
   void TablesMakeTheGeneratorClasses_data();
   void TablesMakeTheGeneratorClasses();
-  void StatementBreakingCharacters_data();
-  void StatementBreakingCharacters();
-  void EscapeClosesOnlyWhileThePaneIsAsOpened();
   void ListTakesTheWheelOnlyWithTheFocus();
-  void TabEntersAnOptionGroupAtTheChosenButton();
 };
 
 void TestGeneratorCommon::PaneTextConversions_data() {
@@ -559,93 +553,23 @@ void TestGeneratorCommon::TablesMakeTheGeneratorClasses() {
   }
 }
 
-void TestGeneratorCommon::StatementBreakingCharacters_data() {
-  QTest::addColumn<QString>("text");
-  QTest::addColumn<QString>("found");
-  // clang-format off
-  QTest::newRow("number")                << "-50"       << "";
-  QTest::newRow("letters and blanks")    << "5 0mm"     << "";
-  QTest::newRow("comma")                 << "1,2"       << ",";
-  QTest::newRow("brackets, first found") << "[1]"       << "[";
-  QTest::newRow("closing bracket")       << "80]"       << "]";
-  QTest::newRow("full-width comma kept") << "1，2"      << "";
-  // clang-format on
-}
-
-void TestGeneratorCommon::StatementBreakingCharacters() {
-  QFETCH(QString, text);
-  QFETCH(QString, found);
-  const QChar character = StatementBreakingChar(text);
-  QCOMPARE(character.isNull() ? QString() : QString(character), found);
-  if (found.isEmpty()) return;
-  QCOMPARE(StatementBreakingCharText(QStringLiteral("挿入位置  Z"), character),
-           QStringLiteral("「挿入位置 Z」に「%1」は入力できません。").arg(found));
-}
-
-void TestGeneratorCommon::EscapeClosesOnlyWhileThePaneIsAsOpened() {
-  QDialog dialog;
-  auto* pane = new OutputPane(QStringLiteral("Text1"), &dialog);
-  pane->SetBlock(QStringLiteral("N000 DEF WORK\r\nN000 END\r\n"));
-  new EscapeGuard(&dialog, pane);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowActive(&dialog));
-  pane->InsertAtCaret(QStringLiteral("N000 PS RC,[0,0],[50,80]\r\n"));
-  QTest::keyClick(pane, Qt::Key_Escape);
-  QVERIFY(dialog.isVisible());
-  // The pane back as it opened: Escape closes as always.
-  pane->SetBlock(QStringLiteral("N000 DEF WORK\r\nN000 END\r\n"));
-  QTest::keyClick(pane, Qt::Key_Escape);
-  QVERIFY(!dialog.isVisible());
-  QCOMPARE(dialog.result(), int(QDialog::Rejected));
-}
-
 void TestGeneratorCommon::ListTakesTheWheelOnlyWithTheFocus() {
-  using enum ControlKind;
-  static constexpr ControlRow kRows[] = {
-      {u"Combo1", kCombo, u"", 0, 0, 1800, 330},
-      {u"Text2", kEntry, u"", 0, 600, 1800, 330},
-  };
+  static constexpr ControlRow kRows[] = {{u"Combo1", ControlKind::kCombo, u"", 0, 0, 1800, 330},
+                                         {u"Text2", ControlKind::kEntry, u"", 0, 600, 1800, 330}};
   QDialog dialog;
   const ControlSet controls(&dialog, kRows, MakeGeneratorControl);
   auto* list = controls.Get<QComboBox>(u"Combo1");
-  list->addItems({QStringLiteral("1 外径円"), QStringLiteral("2 内径円")});
+  list->addItems({"1 外径円", "2 内径円"});
   dialog.show();
   QVERIFY(QTest::qWaitForWindowActive(&dialog));
-  const auto turn = [list] {
-    const QPoint at = list->rect().center();
-    QWheelEvent wheel(at, list->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, {},
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(list, &wheel);
-  };
   controls.Get(u"Text2")->setFocus();
-  turn();
-  QCOMPARE(list->currentIndex(), 0);
-  QVERIFY(controls.Get(u"Text2")->hasFocus());
-  list->setFocus();
-  turn();
-  QCOMPARE(list->currentIndex(), 1);
-}
-
-void TestGeneratorCommon::TabEntersAnOptionGroupAtTheChosenButton() {
-  QDialog dialog;
-  auto* before = new QLineEdit(&dialog);
-  auto* first = new QRadioButton(QStringLiteral("左端面"), &dialog);
-  auto* second = new QRadioButton(QStringLiteral("右端面"), &dialog);
-  auto* after = new QLineEdit(&dialog);
-  QWidget::setTabOrder(before, first);
-  QWidget::setTabOrder(first, second);
-  QWidget::setTabOrder(second, after);
-  TabToChosenOption({first, second});
-  second->setChecked(true);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowActive(&dialog));
-  before->setFocus();
-  QTest::keyClick(before, Qt::Key_Tab);
-  QCOMPARE(dialog.focusWidget(), second);
-  QTest::keyClick(second, Qt::Key_Tab);
-  QCOMPARE(dialog.focusWidget(), after);
-  QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
-  QCOMPARE(dialog.focusWidget(), second);
+  for (const bool focused : {false, true}) {
+    if (focused) list->setFocus();
+    QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                      {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list, &wheel);
+    QCOMPARE(list->currentIndex(), focused ? 1 : 0);
+  }
 }
 
 }  // namespace zel

@@ -55,11 +55,9 @@ void TestFrontViewBlock::Radius_data() {
   QTest::newRow("exponent")                        << "1E3"     << " 500"      << 500.0;
   QTest::newRow("15 digits of radius")             << "1999999999999999" << " 999999999999999" << 999999999999999.0;
   QTest::newRow("16 digits of radius: no circle")  << "2000000000000000" << "no circle" << 0.0;
-  QTest::newRow("1E16: no circle")                 << "1E16"    << "no circle" << 0.0;
   QTest::newRow("-60: no circle")                  << "-60"     << "no circle" << 0.0;
   QTest::newRow("-1 rounds below 0: no circle")    << "-1"      << "no circle" << 0.0;
   QTest::newRow("beyond any number: no circle")    << "1E400"   << "no circle" << 0.0;
-  QTest::newRow("-1E400: no circle")               << " -1E400" << "no circle" << 0.0;
   // clang-format on
 }
 

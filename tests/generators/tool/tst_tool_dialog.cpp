@@ -52,7 +52,6 @@ class TestToolDialog : public QObject, test::DialogHarness<ToolDialog> {
   void TransferAndCancel_data();
   void TransferAndCancel();
   void NoButtonIsDefault();
-  void EscapeClosesOnlyAnUntouchedPane();
 
  private:
   QLineEdit* Field(const QString& name) const { return Find<QLineEdit>(name); }
@@ -408,17 +407,6 @@ void TestToolDialog::NoButtonIsDefault() {
   QCOMPARE(Pane(), QString());
   QCOMPARE(sink_.blocks, QStringList());
   QVERIFY(dialog_->isVisible());
-}
-
-void TestToolDialog::EscapeClosesOnlyAnUntouchedPane() {
-  ChooseKind(24);
-  Field("Text2")->setText("1");
-  Click("Command1");
-  QTest::keyClick(Focus(), Qt::Key_Escape);
-  QVERIFY(dialog_->isVisible());
-  Click("Command4");  // 全消去: the pane is empty again, as it opened
-  QTest::keyClick(Focus(), Qt::Key_Escape);
-  QVERIFY(ClosedWith(QDialog::Rejected));
 }
 
 }  // namespace zel
