@@ -23,6 +23,7 @@
 #include "app/about_dialog.h"
 #include "editor/editor_box.h"
 #include "editor/program_document.h"
+#include "editor/range_block_sink.h"
 #include "generators/chuck/chuck_dialog.h"
 #include "generators/frontview/front_view_dialog.h"
 #include "generators/sideview/work_dialog.h"
@@ -32,6 +33,7 @@
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "preview/preview_window.h"
+#include "reopen/block_editing.h"
 #include "platform/wrapping_button.h"
 #include "search/search_commands.h"
 
@@ -352,6 +354,8 @@ void MainWindow::BuildMenus() {
     });
     action->setEnabled(make != nullptr);
   }
+  add(kInputMenu, "EditBlock", "ブロック編集(&E)", {K(Qt::CTRL | Qt::Key_E)},
+      [this] { EditBlock_Click(); });
 }
 
 QAction* MainWindow::Command(const QString& name) const {
@@ -431,15 +435,38 @@ void MainWindow::ONumber_Click() {
   document_->InsertGraphicSkeleton();
 }
 
-void MainWindow::RunGenerator(const DialogRunner& run_dialog) {
+void MainWindow::RunGenerator(const DialogRunner& run_dialog, BlockSink* sink) {
   document_->StoreUndoState();
-  run_dialog(GeneratorContext{context_.prompts, *text1_}, this);
+  run_dialog(GeneratorContext{context_.prompts, sink ? *sink : *text1_}, this);
   text1_->setFocus();
+}
+
+void MainWindow::EditBlock_Click() {
+  int line = 0;
+  int index = 0;
+  text1_->getCursorPosition(&line, &index);
+  const std::optional<BlockEdit> edit = PrepareBlockEdit(*text1_, line, context_.prompts, this);
+  if (!edit) {
+    text1_->setFocus();
+    return;
+  }
+  // The transfer puts the dialog's block in place of the block's lines.
+  RangeBlockSink sink(*text1_, edit->start, edit->length);
+  RunGenerator(
+      [&edit](const GeneratorContext& context, QWidget* parent) {
+        MakeReopenedDialog(edit->block, context, parent)->exec();
+      },
+      &sink);
 }
 
 void MainWindow::mnuViewPreview_Click() {
   if (!preview_) {
     preview_ = new PreviewWindow(*text1_, this);
+    // A double click on a block there has put the caret on it.
+    connect(preview_, &PreviewWindow::EditBlockWanted, this, [this] {
+      activateWindow();
+      Command(QStringLiteral("EditBlock"))->trigger();
+    });
     // Beside the main window: to its right where the screen has room, else to its left.
     const QRect frame = frameGeometry();
     const QRect screen = this->screen()->availableGeometry();

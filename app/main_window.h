@@ -17,6 +17,7 @@ class QToolBar;
 
 namespace zel {
 
+class BlockSink;
 class EditorBox;
 class PreviewWindow;
 class FileDialogs;
@@ -61,11 +62,14 @@ class MainWindow : public QMainWindow {
   void mnuViewPreview_Click();
   void mnuHelpAbout_Click();
   void ONumber_Click();
+  // "ブロック編集": opens the block at the caret in the dialog that wrote it.
+  void EditBlock_Click();
 
   // Shows a generator dialog the way the four generator commands do: stores the undo
-  // snapshot, runs the dialog modally, then puts the focus back on the editor box.
+  // snapshot, runs the dialog modally, then puts the focus back on the editor box. The
+  // dialog hands its block to `sink`, or to the editor box's InsertBlock when none is given.
   using DialogRunner = std::function<void(const GeneratorContext&, QWidget* parent)>;
-  void RunGenerator(const DialogRunner& run_dialog);
+  void RunGenerator(const DialogRunner& run_dialog, BlockSink* sink = nullptr);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -242,6 +242,22 @@ void EditorBox::ReplaceSelection(const QString& text) {
 
 void EditorBox::InsertBlock(const QString& block) { ReplaceSelection(block); }
 
+void EditorBox::ReplaceWithBlock(qint64 start, qint64 length, const QString& block) {
+  const qint64 from = ByteFromChar(start);
+  const qint64 to = ByteFromChar(start + length);
+  const QByteArray utf8 = block.toUtf8();
+  std::vector<ByteForm> forms;
+  for (const ByteForm& form : Forms()) {
+    if (form.offset >= from && form.offset < to) forms.push_back({form.offset - from, form.bytes});
+  }
+  const ChangedSpan span = FindChangedSpan(Utf8View().sliced(from, to - from), forms, utf8, {});
+  if (span.old_to > span.from || span.new_to > span.from) {
+    ReplaceBytes(from + span.from, from + span.old_to,
+                 utf8.sliced(span.from, span.new_to - span.from));
+  }
+  SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(from + utf8.size()));
+}
+
 void EditorBox::ReplaceRange(qint64 start, qint64 length, const QString& text) {
   const qint64 from = ByteFromChar(start);
   const qint64 to = ByteFromChar(start + length);

@@ -60,6 +60,10 @@ class EditorBox : public QsciScintilla, public SearchTarget, public BlockSink {
   // Replaces the selection by text; the caret then stands after it with nothing selected.
   void ReplaceSelection(const QString& text);
   void InsertBlock(const QString& block) override;
+  // Puts `block` in place of the characters [start, start + length), changing only the
+  // characters that differ (a block that is the same changes nothing, byte forms included);
+  // the caret then stands after the block with nothing selected.
+  void ReplaceWithBlock(qint64 start, qint64 length, const QString& block);
 
   qint64 FindForward(const QString& needle, qint64 from) const override;
   void ReplaceRange(qint64 start, qint64 length, const QString& text) override;

@@ -189,6 +189,37 @@ class Reader {
   QList<ToolLines> tool_lines_;
 };
 
+// A line as a statement: trailing blanks (invisible in the editor, nothing to the control)
+// and a comment at its end dropped.
+QString StatementOf(QStringView raw) {
+  QStringView text = raw;
+  while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\t')) text.chop(1);
+  QString statement = text.toString();
+  statement.remove(CommentPattern());
+  return statement;
+}
+
+// The assignments of a NOEX statement's body (what follows "NOEX"), or nullopt when the body
+// does not begin with one.
+std::optional<QList<NoexItem>> SplitNoex(QStringView body) {
+  QRegularExpressionMatchIterator items = NoexItemPattern().globalMatch(body.toString());
+  QList<QRegularExpressionMatch> matches;
+  while (items.hasNext()) matches.append(items.next());
+  if (matches.isEmpty() || matches.front().capturedStart() != 0) return std::nullopt;
+  QList<NoexItem> result;
+  for (qsizetype i = 0; i < matches.size(); ++i) {
+    const QRegularExpressionMatch& item = matches[i];
+    const qsizetype value_start = item.capturedEnd();
+    const qsizetype value_end =
+        i + 1 < matches.size() ? matches[i + 1].capturedStart() : body.size();
+    NoexItem split{item.captured(1), std::nullopt,
+                   body.mid(value_start, value_end - value_start).toString()};
+    if (item.capturedStart(2) >= 0) split.index = item.captured(2);
+    result.append(split);
+  }
+  return result;
+}
+
 FieldValue Field(const QString& text, bool* too_large) {
   const std::optional<double> value = LeadingNumberValue(text);
   if (!value) *too_large = true;
@@ -205,8 +236,7 @@ void Reader::Line(int number, QStringView raw) {
   if (text.front() == u'(' && text.back() == u')') return;  // a comment line
   if (text == kSubprogramName) return;
 
-  QString statement = text.toString();
-  statement.remove(CommentPattern());
+  const QString statement = StatementOf(text);
   if (statement.startsWith(u"NOEX")) {
     Noex(QStringView(statement).mid(4));
     return;
@@ -220,21 +250,15 @@ void Reader::Line(int number, QStringView raw) {
 }
 
 void Reader::Noex(QStringView body) {
-  QRegularExpressionMatchIterator items = NoexItemPattern().globalMatch(body.toString());
-  QList<QRegularExpressionMatch> matches;
-  while (items.hasNext()) matches.append(items.next());
-  if (matches.isEmpty() || matches.front().capturedStart() != 0) {
+  const std::optional<QList<NoexItem>> items = SplitNoex(body);
+  if (!items) {
     Problem(ReadProblem::kBadNoex);
     return;
   }
-  for (qsizetype i = 0; i < matches.size(); ++i) {
-    const QRegularExpressionMatch& item = matches[i];
-    const qsizetype value_start = item.capturedEnd();
-    const qsizetype value_end =
-        i + 1 < matches.size() ? matches[i + 1].capturedStart() : body.size();
+  for (const NoexItem& item : *items) {
     std::optional<QStringView> index;
-    if (item.capturedStart(2) >= 0) index = item.capturedView(2);
-    Assign(item.capturedView(1), index, body.mid(value_start, value_end - value_start));
+    if (item.index) index = *item.index;
+    Assign(item.name, index, item.value);
   }
 }
 
@@ -571,6 +595,34 @@ GraphicProgram ReadGraphicProgram(QStringView text) {
   if (!start) return {};
   const int first_line = static_cast<int>(std::count(text.begin(), text.begin() + *start, u'\n'));
   return ReadFrom(text, *start, first_line);
+}
+
+GraphicProgram ReadGraphicLines(const QStringList& lines, int first_line) {
+  GraphicProgram out;
+  out.first_line = first_line;
+  out.last_line = first_line + static_cast<int>(lines.size()) - 1;
+  Reader reader(out);
+  for (qsizetype i = 0; i < lines.size(); ++i)
+    reader.Line(first_line + static_cast<int>(i), lines[i]);
+  reader.Finish(true);
+  for (UnreadLine& problem : out.problems) {
+    if (problem.text.isEmpty()) problem.text = lines.value(problem.line - first_line);
+  }
+  std::stable_sort(out.problems.begin(), out.problems.end(),
+                   [](const UnreadLine& a, const UnreadLine& b) { return a.line < b.line; });
+  return out;
+}
+
+std::optional<QList<NoexItem>> ReadNoexItems(QStringView line) {
+  const QString statement = StatementOf(line);
+  if (!statement.startsWith(u"NOEX")) return std::nullopt;
+  return SplitNoex(QStringView(statement).mid(4));
+}
+
+std::optional<QString> ReadLabelledStatement(QStringView line) {
+  const QRegularExpressionMatch label = LabelPattern().match(StatementOf(line));
+  if (!label.hasMatch()) return std::nullopt;
+  return label.captured(1);
 }
 
 GraphicProgram ReadGraphicProgramUtf8(QByteArrayView utf8) {

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
@@ -163,6 +164,27 @@ std::optional<qsizetype> FindGraphicSubprogram(QStringView text);
 // Reads the graphic subprogram of a program text: from its "OZEL" line to its return line
 // "NRTS RTS" (or the end of the text when the return is missing).
 GraphicProgram ReadGraphicProgram(QStringView text);
+
+// Reads lines on their own, each as a line of the subprogram, without looking for "OZEL" or
+// the return: a block cut out of the program (the lines without their line ends). Problems
+// carry the program's line numbers, lines[0] being line `first_line`.
+GraphicProgram ReadGraphicLines(const QStringList& lines, int first_line);
+
+// One assignment of a NOEX line: the variable, the text inside its brackets when it has
+// them, and the value's text as it stands, up to the blank that begins the next assignment.
+struct NoexItem {
+  QString name;
+  std::optional<QString> index;
+  QString value;
+};
+
+// The assignments of a NOEX line as the reader splits them (trailing blanks and a comment at
+// the end dropped first), or nullopt when the line is no NOEX statement of assignments.
+std::optional<QList<NoexItem>> ReadNoexItems(QStringView line);
+
+// The statement of a line with a sequence label, as the reader sees it: "N000 DEF WORK
+// (MAT)" gives "DEF WORK". nullopt for a line without a label.
+std::optional<QString> ReadLabelledStatement(QStringView line);
 
 // The same for the text as the editor box holds it, in UTF-8: the subprogram is found in
 // the bytes and only its own lines are decoded, so a large program costs one backward

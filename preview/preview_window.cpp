@@ -272,6 +272,9 @@ PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
   // is a click that has gone there already.
   connect(problems_, &QTreeWidget::itemClicked, this, &PreviewWindow::GoToProblem);
   problems_->installEventFilter(this);
+  // A double click on a tool or on a line of a material block edits that block.
+  connect(tools_, &QTreeWidget::itemDoubleClicked, this, &PreviewWindow::EditBlockOf);
+  connect(material_, &QTreeWidget::itemDoubleClicked, this, &PreviewWindow::EditBlockOf);
 
   sections_ = new QWidget(this);
   sections_->setObjectName(QStringLiteral("fraSections"));
@@ -439,6 +442,7 @@ void PreviewWindow::ShowMaterial() {
   QList<QTreeWidgetItem*> items;
   auto add = [&items](int line, const QString& text) {
     auto* item = new QTreeWidgetItem({QString::number(line + 1), text});
+    item->setData(0, Qt::UserRole, line);
     items << item;
   };
   for (const SideBlock& block : program_.side_blocks) {
@@ -481,6 +485,14 @@ void PreviewWindow::GoToProblem(QTreeWidgetItem* item) {
   editor_.window()->activateWindow();
   editor_.setFocus();
   emit ProblemShown(line);
+}
+
+void PreviewWindow::EditBlockOf(QTreeWidgetItem* item) {
+  if (!item) return;
+  const int line = item->data(0, Qt::UserRole).toInt();
+  editor_.setCursorPosition(line, 0);
+  editor_.ensureLineVisible(line);
+  emit EditBlockWanted();
 }
 
 }  // namespace zel

@@ -80,6 +80,9 @@ class PreviewWindow : public QWidget {
  signals:
   // The editor's caret was put on the line of a problem (0-based).
   void ProblemShown(int line);
+  // A tool or a material block was double-clicked: the editor's caret is on its line, for
+  // the block to be edited in its dialog.
+  void EditBlockWanted();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -95,6 +98,7 @@ class PreviewWindow : public QWidget {
   void ShowSections();
   void ShowProblems();
   void GoToProblem(QTreeWidgetItem* item);
+  void EditBlockOf(QTreeWidgetItem* item);
 
   // The sections shown, by kind and spindle: X-Z of spindle 1, 2, then X-Y of spindle 1, 2.
   enum Section { kWork, kWorkS, kFront, kFrontS, kSectionCount };

@@ -105,6 +105,7 @@ SidePlan PlanSideSection(const SideBlock& block) {
     chain = write->chain;
     plan.drawings << write->drawing;
   }
+  plan.chain = chain;
   return plan;
 }
 

@@ -35,6 +35,7 @@ inline constexpr int kSideSectionMaxHeight = 1600;
 struct SidePlan {
   QList<ShapeDrawing> drawings;
   QList<int> failed_lines;  // 0-based program lines of the shapes that could not be worked out
+  WorkChain chain;          // the dialog's chain after the last shape
 };
 SidePlan PlanSideSection(const SideBlock& block);
 

@@ -150,6 +150,20 @@ void ChuckDialog::ConnectControls() {
   connect(barrier_check_, &QCheckBox::toggled, this, [this] { Check_Click(); });
 }
 
+void ChuckDialog::Reopen(const ChuckBlockInput& input) {
+  // The options first: they place the picture, enable the centre fields and set WR.
+  defaults_applied_ = true;
+  (input.clamping == ChuckClamping::kOutside ? outside_option_ : inside_option_)->setChecked(true);
+  (input.holding == WorkHolding::kChuckWork ? chuck_work_option_ : centre_work_option_)
+      ->setChecked(true);
+  const std::array<const QString*, kFieldCount> texts = {
+      &input.d1, &input.l1, &input.cx, &input.cz, &input.d2, &input.d3, &input.l2, &input.wr};
+  for (int i = 0; i < kFieldCount; ++i) fields_[i]->setText(*texts[i]);
+  switching_check_->setChecked(input.switching_variables);
+  barrier_check_->setChecked(input.barrier);
+  UpdatePane();
+}
+
 void ChuckDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (defaults_applied_) return;

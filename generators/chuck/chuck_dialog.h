@@ -30,6 +30,10 @@ class ChuckDialog : public QDialog {
  public:
   explicit ChuckDialog(const GeneratorContext& ctx, QWidget* parent = nullptr);
 
+  // Fills a dialog not yet shown with a written block's values, chosen and typed as a user
+  // would: the options, every field, the check boxes; the pane follows as always.
+  void Reopen(const ChuckBlockInput& input);
+
  protected:
   void showEvent(QShowEvent* event) override;
 

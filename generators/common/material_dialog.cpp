@@ -15,6 +15,7 @@
 #include "generators/common/field_checks.h"
 #include "generators/common/generator_controls.h"
 #include "generators/common/output_pane.h"
+#include "generators/common/pane_text.h"
 #include "generators/common/preview_box.h"
 #include "platform/prompts.h"
 
@@ -99,6 +100,16 @@ bool MaterialDialog::FieldsFitStatement(std::span<QLineEdit* const> fields) {
     return false;
   }
   return true;
+}
+
+void MaterialDialog::ShowWrittenBlock(int spindle, const QString& block) {
+  {
+    const QSignalBlocker first(spindle_options_[0]);
+    const QSignalBlocker second(spindle_options_[1]);
+    spindle_options_[spindle]->setChecked(true);
+  }
+  pane_->SetBlock(block);
+  pane_->SetCaret(LastLineStart(pane_->Block()));
 }
 
 void MaterialDialog::showEvent(QShowEvent* event) {

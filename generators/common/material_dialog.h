@@ -92,6 +92,10 @@ class MaterialDialog : public QDialog {
   // Puts the focus into the shape list and runs its focus handler, also when the list has the
   // focus already or when the dialog is not the active window and the focus only arrives later.
   void FocusShapeList();
+  // Shows a written block reopened: the spindle option of the block chosen without its
+  // handler (which would write a new frame), the pane holding the block as it stands, and
+  // the caret at the start of its last line (its END), where the next shape goes.
+  void ShowWrittenBlock(int spindle, const QString& block);
 
   // Tells the user that the values entered describe no shape that can be written:
   // kCalculationErrorText with the warning icon, under the application title.

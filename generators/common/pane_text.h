@@ -20,4 +20,13 @@ QString PaneTextToBlock(const QString& pane_text);
 // counts one).
 qsizetype BlockPositionToPanePosition(const QString& block, qsizetype block_position);
 
+// What a block comes back as after an output pane has held it: its line ends "\r\n", and
+// what the text box itself turns into something else (a no-break space into a blank, a line
+// or paragraph separator into a line break) so turned.
+QString PaneRoundTrip(const QString& block);
+
+// Where the last line of a block begins (the line before its final line end), in the block's
+// terms: the place of the next statement in a block whose last line is its END.
+qsizetype LastLineStart(const QString& block);
+
 }  // namespace zel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -43,6 +44,20 @@ inline constexpr double kLargestFrontRadius = 999'999'999'999'999.0;
 // circle the statements can describe: too large for a number, negative (a radius of "-30"
 // would write "[0,--30]"), or so large that its radius has more than 15 digits.
 std::optional<FrontDiameter> ReadFrontDiameter(const QString& text);
+
+// One circle of a written block, as the preview draws it.
+struct FrontWrite {
+  FrontShape shape = FrontShape::kOuterCircle;
+  double radius = 0;
+};
+
+// What the dialog opens a written block again with: the spindle of its DEF line, the block as
+// it stands (DEF WORKF … END) and its circles in the order written.
+struct FrontReopening {
+  FrontSpindle spindle = FrontSpindle::kFirst;
+  QString block;
+  QList<FrontWrite> writes;
+};
 
 // The statement lines of a shape, each with its line end: for the outer circle
 // "N000 PF 0,[0,0],<D>,D"; for the inner circle "N000 PF 0,[0,0],<D>,D,0",

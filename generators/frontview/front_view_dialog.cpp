@@ -59,6 +59,18 @@ void FrontViewDialog::Form_Load() {
   spindle_options_[0]->setChecked(true);
 }
 
+void FrontViewDialog::Reopen(const FrontReopening& reopening) {
+  preview_->Draw([&reopening](PreviewCanvas& canvas) {
+    for (const FrontWrite& write : reopening.writes) {
+      if (write.shape == FrontShape::kOuterCircle)
+        FillOuterDisc(canvas, write.radius);
+      else
+        FillInnerDisc(canvas, write.radius);
+    }
+  });
+  ShowWrittenBlock(reopening.spindle == FrontSpindle::kSecond ? 1 : 0, reopening.block);
+}
+
 void FrontViewDialog::Combo1_GotFocus() {
   // Whatever was chosen before, the list offers the outer circle: an inner circle has to be
   // chosen anew for every write.

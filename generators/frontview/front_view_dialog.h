@@ -19,6 +19,10 @@ class FrontViewDialog : public MaterialDialog {
  public:
   explicit FrontViewDialog(const GeneratorContext& ctx, QWidget* parent = nullptr);
 
+  // Opens a written block again: its spindle, the block in the pane and its discs in the
+  // preview, as if its circles had just been written here. Call before the dialog is shown.
+  void Reopen(const FrontReopening& reopening);
+
   // The values of the last write: the diameter as typed and the radius text.
   const FrontDiameter& LastWrite() const { return last_write_; }
 

@@ -106,6 +106,16 @@ void WorkDialog::Form_Load() {
   chain_ = WorkChain{};
 }
 
+void WorkDialog::Reopen(const WorkReopening& reopening) {
+  chain_ = reopening.chain;
+  preview_->Draw([&reopening](PreviewCanvas& canvas) {
+    for (const ShapeDrawing& drawing : reopening.drawings) DrawShape(canvas, drawing);
+  });
+  face_options_[reopening.face == StartFace::kLeft ? 0 : 1]->setChecked(true);
+  section_check_->setChecked(reopening.section_display);
+  ShowWrittenBlock(reopening.second_spindle ? 1 : 0, reopening.block);
+}
+
 QWidget* WorkDialog::NextAfterRow(int row) const {
   const int next = row + 1;
   // Rows 3 and 4 (L of a cone, R of an arc) are there only for some kinds.

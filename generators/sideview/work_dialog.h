@@ -25,6 +25,11 @@ class WorkDialog : public MaterialDialog {
  public:
   explicit WorkDialog(const GeneratorContext& ctx, QWidget* parent = nullptr);
 
+  // Opens a written block again, as if its shapes had just been written here one after
+  // another: its spindle, the block in the pane, "X-Z 断面表示", the start face of its last
+  // shape, the chain and the preview. Call before the dialog is shown.
+  void Reopen(const WorkReopening& reopening);
+
   // The chain as it stands (for the tests: the values themselves are not shown anywhere).
   const WorkChain& chain() const { return chain_; }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -119,5 +120,18 @@ qsizetype WorkFrameCaret(const QString& frame);
 // when the section display is asked for. Nothing is added in between, so a last line without
 // its line end joins the VSCTA line.
 QString MakeWorkTransfer(const QString& pane_block, bool section_display);
+
+// What the dialog opens a written block again with: the spindle of its DEF line, the block as
+// it stands (DEF … END), "X-Z 断面表示" when the VSCTA line follows its END, and what writing
+// its shapes one after another in the dialog leaves behind: the chain, the start face of the
+// last shape and the drawings in order.
+struct WorkReopening {
+  bool second_spindle = false;
+  QString block;
+  bool section_display = false;
+  WorkChain chain;
+  StartFace face = StartFace::kRight;
+  QList<ShapeDrawing> drawings;
+};
 
 }  // namespace zel

@@ -19,6 +19,7 @@
 #include "generators/tool/tool_picture.h"
 #include "platform/control_table.h"
 #include "platform/fonts.h"
+#include "platform/prompts.h"
 #include "platform/twips.h"
 
 namespace zel {
@@ -26,6 +27,9 @@ namespace zel {
 namespace {
 
 const QString kCaption = QStringLiteral("工具登録");
+// Told when a reopened tool is transferred before anything was written.
+const QString kNothingWritten = QStringLiteral(
+    "書き込まれたブロックがありません。「プログラム  書き込み」を押してから転送してください。");
 
 // The window: its client area is 9165 wide; its outer height of 7560 less the caption bar
 // and borders leaves 7110 for the client area, room for the pane and the lower buttons.
@@ -230,6 +234,18 @@ void ToolDialog::ConnectControls() {
   }
 }
 
+void ToolDialog::Reopen(const ToolBlockInput& input) {
+  tool_number_->setText(input.tool_number);
+  tool_life_->setChecked(input.tool_life);
+  layout_ = ReopenedLayout(input);
+  ShowLayout();
+  buttons_->SetGuard([this] {
+    if (!pane_->Block().isEmpty()) return true;
+    ctx_.prompts.Message(this, kNothingWritten, kAppTitle, PromptIcon::kWarning);
+    return false;
+  });
+}
+
 QWidget* ToolDialog::RowOrWriteButton(int row) const {
   if (row < kFieldRowCount && layout_.rows[row].visible) return row_fields_[row];
   return write_button_;
@@ -277,15 +293,7 @@ void ToolDialog::Command4_Click() {
 }
 
 ToolBlockInput ToolDialog::CollectInput() const {
-  ToolBlockInput input;
-  input.tool_number = tool_number_->text();
-  input.kind = layout_.kind;
-  input.shape = ShapeNumberOf(layout_.shape_text);
-  input.tool_life = tool_life_->isChecked();
-  input.nose_output = layout_.nose_output;
-  input.nose_position = layout_.nose_position;
-  for (int i = 0; i < kFieldRowCount; ++i) input.rows[i] = layout_.rows[i].text;
-  return input;
+  return LayoutInput(layout_, tool_number_->text(), tool_life_->isChecked());
 }
 
 void ToolDialog::ShowLayout() {

@@ -35,6 +35,11 @@ class ToolDialog : public QDialog {
  public:
   explicit ToolDialog(const GeneratorContext& ctx, QWidget* parent = nullptr);
 
+  // Fills the dialog with a written tool's values, as a user describing it would (see
+  // ReopenedLayout); the pane stays empty. "転送/終了" then hands over what "プログラム  書き込み"
+  // has written and refuses an empty pane, which would only delete the tool.
+  void Reopen(const ToolBlockInput& input);
+
   // PN: the nose position as the nose line writes it, for the rows as they stand.
   QString PN() const;
 

@@ -125,4 +125,28 @@ void ClearAllLayout(ToolLayout& layout) {
   layout.kind = kNoKind;
 }
 
+ToolBlockInput LayoutInput(const ToolLayout& layout, const QString& tool_number, bool tool_life) {
+  ToolBlockInput input;
+  input.tool_number = tool_number;
+  input.kind = layout.kind;
+  input.shape = ShapeNumberOf(layout.shape_text);
+  input.tool_life = tool_life;
+  input.nose_output = layout.nose_output;
+  input.nose_position = layout.nose_position;
+  for (int i = 0; i < kFieldRowCount; ++i) input.rows[i] = layout.rows[i].text;
+  return input;
+}
+
+ToolLayout ReopenedLayout(const ToolBlockInput& input) {
+  ToolLayout layout = StartLayout();
+  SetNoseOutput(layout, input.nose_output);
+  ChooseKind(layout, input.kind);
+  ChangeShapeText(layout, StrF(input.shape));
+  for (int row = 0; row < kFieldRowCount; ++row) {
+    if (layout.rows[row].visible) SetRowText(layout, row, input.rows[row]);
+  }
+  SelectNosePosition(layout, input.nose_position);
+  return layout;
+}
+
 }  // namespace zel

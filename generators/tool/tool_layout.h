@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "generators/tool/tool_block.h"
 #include "generators/tool/tool_catalogue.h"
 
 namespace zel {
@@ -97,5 +98,15 @@ void PNSET(ToolLayout& layout, int n);
 // The layout part of "全消去": ClearFieldRows, no illustration, no kind selected. The check
 // marks stay as they are.
 void ClearAllLayout(ToolLayout& layout);
+
+// What the write button reads from a layout: kind, shape number, nose R output, nose
+// position and the row texts, with the tool number and "工具寿命管理" that lie outside it.
+ToolBlockInput LayoutInput(const ToolLayout& layout, const QString& tool_number, bool tool_life);
+
+// The layout a user makes who describes the tool of `input` on a freshly opened dialog:
+// "ノーズR出力" checked first (while it can be), then the kind chosen, the shape number typed,
+// the rows of its field set filled in order and the nose position selected (a position
+// outside 1..9 leaves the pair's default). input.rows are the texts of those rows.
+ToolLayout ReopenedLayout(const ToolBlockInput& input);
 
 }  // namespace zel

@@ -870,6 +870,37 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Box().SelectionStart(), qint64(6));
   }
 
+  // "ブロック編集" below the generator commands opens the chuck block at the caret; its
+  // transfer replaces the block and one Undo brings it back.
+  void EditBlockThenUndo() {
+    Fixture f;
+    MainWindow& w = f.Open();
+    w.show();
+    QStringList entries;
+    for (QAction* entry : w.findChild<QMenu*>(QStringLiteral("mnuInput"))->actions())
+      entries << entry->objectName();
+    QCOMPARE(entries, (QStringList{"ONumber", "InputChuck", "InputTool", "InputWork", "InputWorkF",
+                                   "EditBlock"}));
+    QAction* edit = f.Action(QStringLiteral("EditBlock"));
+    QCOMPARE(edit->text(), QStringLiteral("ブロック編集(&E)"));
+    QCOMPARE(edit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    const QString before = Lines({"OZEL", "NOEX VCHKD=50 VCHKL=20", "NOEX VCHKX=100 VCHKZ=-150",
+                                  "NOEX VWKR=9999", "N000 DRAW"});
+    f.SetText(before);
+    f.Box().SetCaret(8);
+    QTimer::singleShot(0, this, [] {
+      QWidget* shown = QApplication::activeModalWidget();
+      QVERIFY(shown && shown->objectName() == QStringLiteral("frmChuck"));
+      Child<QLineEdit>(shown, QStringLiteral("Text2"))->setText(QStringLiteral("55"));
+      QTest::mouseClick(Child<QPushButton>(shown, "Command2"), Qt::LeftButton);
+    });
+    edit->trigger();
+    QCOMPARE(f.Text(), QString(before).replace("VCHKD=50", "VCHKD=55"));
+    f.Action(QStringLiteral("元に戻す"))->trigger();
+    QCOMPARE(f.Text(), before);
+    QCOMPARE(f.Box().SelectionStart(), qint64(8));
+  }
+
   void FindCommandsAreWired() {
     Fixture f;
     MainWindow& w = f.Open();
