@@ -327,7 +327,10 @@ void Finder::ReadFront(FoundBlock& found) {
   found.block = block_;
 }
 
-// A text's lines, each with its line end.
+}  // namespace
+
+FoundBlock FindWrittenBlock(const ProgramLines& lines, int line) { return Finder(lines).At(line); }
+
 QStringList LinesWithEnds(const QString& text) {
   QStringList lines;
   qsizetype start = 0;
@@ -340,10 +343,6 @@ QStringList LinesWithEnds(const QString& text) {
   if (start < text.size()) lines << text.mid(start);
   return lines;
 }
-
-}  // namespace
-
-FoundBlock FindWrittenBlock(const ProgramLines& lines, int line) { return Finder(lines).At(line); }
 
 RewrittenLine FirstRewrittenLine(const WrittenBlock& block) {
   const QStringList before = LinesWithEnds(block.text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -73,6 +74,9 @@ struct FoundBlock {
 };
 
 FoundBlock FindWrittenBlock(const ProgramLines& lines, int line);
+
+// A text's lines as the editor numbers them, each with its own line end.
+QStringList LinesWithEnds(const QString& text);
 
 // The first line where a block's rewritten form differs from the block as it stands, for the
 // notice before the dialog opens.
