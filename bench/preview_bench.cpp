@@ -60,6 +60,12 @@ const char kSubprogram[] =
     "N000 DRAW\r\n"
     "NRTS RTS\r\n";
 
+// Waits until the window shows the reading it started (it reads away from the main thread).
+void WaitForReading(const PreviewWindow& window) {
+  while (window.Reading()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  QCoreApplication::processEvents();
+}
+
 // The best and the median of `runs` timings of `work`, in milliseconds.
 template <typename Work>
 void Time(const char* what, int runs, Work work) {
@@ -95,13 +101,16 @@ int main(int argc, char** argv) {
   Time("sample program: preview appears after opening", 15, [&] {
     PreviewWindow window(editor);
     window.show();
-    QCoreApplication::processEvents();
+    WaitForReading(window);
     sections += window.grab().isNull() ? 0 : 1;
   });
   PreviewWindow open_window(editor);
   open_window.show();
-  QCoreApplication::processEvents();
-  Time("sample program: re-read, lists filled, sections drawn", 15, [&] { open_window.Reread(); });
+  WaitForReading(open_window);
+  Time("sample program: re-read, lists filled, sections drawn", 15, [&] {
+    open_window.Reread();
+    WaitForReading(open_window);
+  });
   std::printf("sample: %s, %d windows painted, %lld problems (expected 0)\n",
               qPrintable(sample_path), sections,
               static_cast<long long>(open_window.Program().problems.size()));

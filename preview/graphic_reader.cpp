@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/line_ends.h"
 #include "generators/common/number_forms.h"
 
 namespace zel {
@@ -73,6 +74,27 @@ QString ReadProblemText(ReadProblem problem) {
   return {};
 }
 
+QString ShownLineText(QStringView line) {
+  if (line.size() <= kMaxShownLineLength) return line.toString();
+  return line.left(kMaxShownLineLength).toString() + u'…';
+}
+
+void AddProblem(GraphicProgram& program, UnreadLine problem) {
+  QList<UnreadLine>& listed = program.problems;
+  if (listed.size() >= kMaxListedProblems && problem.line >= listed.back().line) {
+    ++program.unlisted_problems;
+    return;
+  }
+  const auto at =
+      std::upper_bound(listed.begin(), listed.end(), problem.line,
+                       [](int line, const UnreadLine& other) { return line < other.line; });
+  listed.insert(at, std::move(problem));
+  if (listed.size() > kMaxListedProblems) {
+    listed.removeLast();
+    ++program.unlisted_problems;
+  }
+}
+
 namespace {
 
 constexpr QStringView kSubprogramName = u"OZEL";
@@ -90,6 +112,40 @@ const QRegularExpression& LabelPattern() {
 const QRegularExpression& CommentPattern() {
   static const QRegularExpression pattern(QStringLiteral("\\s*\\([^()]*\\)$"));
   return pattern;
+}
+// The end of a main program: M30 or M02 (M2), as a word of its own.
+const QRegularExpression& ProgramEndPattern() {
+  static const QRegularExpression pattern(QStringLiteral("(?<![A-Z0-9])M0*(?:30|2)(?![0-9.])"));
+  return pattern;
+}
+
+// The line without trailing blanks.
+QStringView WithoutTrailingBlanks(QStringView text) {
+  while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\t')) text.chop(1);
+  return text;
+}
+
+// The line without trailing blanks and without a comment at its end.
+QStringView WithoutEndComment(QStringView line) {
+  QStringView text = WithoutTrailingBlanks(line);
+  if (!text.endsWith(u')')) return text;
+  const qsizetype open = text.lastIndexOf(u'(');
+  if (open < 0 || text.sliced(open + 1).contains(u'(')) return text;
+  return WithoutTrailingBlanks(text.first(open));
+}
+
+// Whether a line begins the next program ("O" and its name) or ends the main program (M30,
+// M02): where a subprogram without its return ends.
+bool EndsSubprogram(QStringView line) {
+  QStringView text = line;
+  while (!text.isEmpty() && (text.front() == u' ' || text.front() == u'\t')) text = text.sliced(1);
+  if (text.size() >= 2 && text[0] == u'O' && text[1].isLetterOrNumber()) return true;
+  if (text.startsWith(u'(') || text.startsWith(u"NOEX") || !text.contains(u'M')) return false;
+  QString statement = text.toString();
+  // Words inside comments are no statements.
+  static const QRegularExpression comments(QStringLiteral("\\([^()]*\\)"));
+  statement.remove(comments);
+  return ProgramEndPattern().match(statement).hasMatch();
 }
 const QRegularExpression& NoexItemPattern() {
   static const QRegularExpression pattern(
@@ -154,15 +210,23 @@ class Reader {
   explicit Reader(GraphicProgram& out) : out_(out) {}
 
   void Line(int number, QStringView raw);
+  // The OZEL line as written, for the problem of a missing return.
+  void SetFirstText(QStringView text) { first_text_ = ShownLineText(text); }
   // Reports what shows only at the end: an open block, a missing return, tool data without
   // its kind or with a dimension its shape has no row for.
   void Finish(bool returned);
 
  private:
-  // One problem a line: the first thing that cannot be read in it.
+  // One problem a line: the first thing that cannot be read in it. Lines come in order, so
+  // beyond the listed ones a problem is only counted.
   void Problem(ReadProblem problem) {
-    if (!out_.problems.isEmpty() && out_.problems.back().line == line_) return;
-    out_.problems.append({line_, line_text_.toString(), problem});
+    if (line_ == last_problem_line_) return;
+    last_problem_line_ = line_;
+    if (out_.problems.size() >= kMaxListedProblems) {
+      ++out_.unlisted_problems;
+      return;
+    }
+    out_.problems.append({line_, ShownLineText(line_text_), problem});
   }
   void Noex(QStringView body);
   void Assign(QStringView name, std::optional<QStringView> index, QStringView value_text);
@@ -175,11 +239,15 @@ class Reader {
 
   GraphicProgram& out_;
   int line_ = 0;
+  int last_problem_line_ = -1;
+  // DEF lines that have a problem already (nested in an open block).
+  QSet<int> nested_def_lines_;
   QStringView line_text_;
   // The block open at the moment: 0 none, 1 DEF WORK, 2 DEF WORKF.
   int open_ = 0;
   int open_line_ = 0;
   QString open_text_;
+  QString first_text_;
   // The DEF lines as written, by block: side blocks, then front blocks.
   QStringList side_def_texts_;
   QStringList front_def_texts_;
@@ -230,11 +298,10 @@ void Reader::Line(int number, QStringView raw) {
   line_ = number;
   line_text_ = raw;
   // Trailing blanks are invisible in the editor and change nothing for the control.
-  QStringView text = raw;
-  while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\t')) text.chop(1);
+  const QStringView text = WithoutTrailingBlanks(raw);
   if (text.isEmpty()) return;
   if (text.front() == u'(' && text.back() == u')') return;  // a comment line
-  if (text == kSubprogramName) return;
+  if (IsSubprogramLine(text)) return;
 
   const QString statement = StatementOf(text);
   if (statement.startsWith(u"NOEX")) {
@@ -375,10 +442,13 @@ void Reader::Statement(const QString& statement) {
 }
 
 void Reader::Open(bool side, bool second_spindle) {
-  if (open_ != 0) Problem(ReadProblem::kNestedBlock);
+  if (open_ != 0) {
+    Problem(ReadProblem::kNestedBlock);
+    nested_def_lines_.insert(line_);
+  }
   open_ = side ? 1 : 2;
   open_line_ = line_;
-  open_text_ = line_text_.toString();
+  open_text_ = ShownLineText(line_text_);
   bore_ = BoreStage::kNone;
   if (side) {
     out_.side_blocks.append({second_spindle, {}, line_});
@@ -398,6 +468,7 @@ void Reader::Contour(const QString& statement) {
 
   ContourShape shape;
   shape.line = line_;
+  shape.text = ShownLineText(line_text_);
   bool too_large = false;
   int next = 1;
   if (cylinder) {
@@ -473,7 +544,7 @@ void Reader::CheckTools() {
     const ToolData& tool = out_.tools[i];
     const ToolLines& lines = tool_lines_[i];
     if (lines.kind < 0) {
-      out_.problems.append({tool.line, {}, ReadProblem::kToolWithoutKind});
+      AddProblem(out_, {tool.line, {}, ReadProblem::kToolWithoutKind});
       continue;
     }
     if (!tool.kind || !tool.shape) continue;
@@ -484,33 +555,28 @@ void Reader::CheckTools() {
       if (lines.dimensions[d] < 0) continue;
       const bool in_set = std::any_of(rows.rows.begin(), rows.rows.end(),
                                       [d](Dimension row) { return static_cast<int>(row) == d; });
-      if (!in_set)
-        out_.problems.append({lines.dimensions[d], {}, ReadProblem::kDimensionNotInShape});
+      if (!in_set) AddProblem(out_, {lines.dimensions[d], {}, ReadProblem::kDimensionNotInShape});
     }
   }
 }
 
 void Reader::Finish(bool returned) {
-  if (open_ != 0) out_.problems.append({open_line_, open_text_, ReadProblem::kBlockNotClosed});
-  if (!returned) {
-    out_.problems.append({out_.first_line, kSubprogramName.toString(), ReadProblem::kNoReturn});
-  }
+  if (open_ != 0) AddProblem(out_, {open_line_, open_text_, ReadProblem::kBlockNotClosed});
+  if (!returned) AddProblem(out_, {out_.first_line, first_text_, ReadProblem::kNoReturn});
   CheckTools();
   MarkReplacedBlocks();
 }
 
 void Reader::MarkReplacedBlocks() {
   // One problem a line: a DEF line that has one already (nested) keeps it.
-  QSet<int> lines_with_problems;
-  for (const UnreadLine& problem : out_.problems) lines_with_problems.insert(problem.line);
   const auto mark = [&](auto& blocks, const QStringList& def_texts) {
     std::array<bool, 2> later = {false, false};  // a later block of spindle 1, 2 was seen
     for (qsizetype i = blocks.size() - 1; i >= 0; --i) {
       bool& seen = later[blocks[i].second_spindle ? 1 : 0];
       if (seen) {
         blocks[i].replaced = true;
-        if (!lines_with_problems.contains(blocks[i].line))
-          out_.problems.append({blocks[i].line, def_texts[i], ReadProblem::kBlockReplaced});
+        if (!nested_def_lines_.contains(blocks[i].line))
+          AddProblem(out_, {blocks[i].line, def_texts[i], ReadProblem::kBlockReplaced});
       }
       seen = true;
     }
@@ -519,19 +585,19 @@ void Reader::MarkReplacedBlocks() {
   mark(out_.front_blocks, front_def_texts_);
 }
 
-bool IsLineStart(QStringView text, qsizetype at) { return at == 0 || text[at - 1] == u'\n'; }
-
 // The line starting at `start` without its line end, and where the next line starts (-1 at
 // the end of the text).
 QStringView LineAt(QStringView text, qsizetype start, qsizetype* next) {
-  const qsizetype end = text.indexOf(u'\n', start);
-  QStringView line = text.mid(start, (end < 0 ? text.size() : end) - start);
-  if (line.endsWith(u'\r')) line.chop(1);
-  *next = end < 0 ? -1 : end + 1;
-  return line;
+  const LineBounds bounds = LineFrom(text, start);
+  *next = bounds.next;
+  return text.sliced(start, bounds.end - start);
 }
 
 }  // namespace
+
+bool IsSubprogramLine(QStringView line) { return WithoutEndComment(line) == kSubprogramName; }
+
+bool IsReturnLine(QStringView line) { return WithoutEndComment(line) == kReturnLine; }
 
 std::optional<qsizetype> FindGraphicSubprogram(QStringView text) {
   qsizetype from = text.size();
@@ -539,7 +605,7 @@ std::optional<qsizetype> FindGraphicSubprogram(QStringView text) {
     const qsizetype at = text.lastIndexOf(kSubprogramName, from - 1);
     if (at < 0) return std::nullopt;
     qsizetype next = 0;
-    if (IsLineStart(text, at) && LineAt(text, at, &next) == kSubprogramName) return at;
+    if (IsLineStart(text, at) && IsSubprogramLine(LineAt(text, at, &next))) return at;
     from = at;
   }
   return std::nullopt;
@@ -563,17 +629,19 @@ GraphicProgram ReadFrom(QStringView text, qsizetype start, int first_line) {
   while (position >= 0) {
     qsizetype next = 0;
     const QStringView current = LineAt(text, position, &next);
-    QStringView trimmed = current;
-    while (!trimmed.isEmpty() && (trimmed.back() == u' ' || trimmed.back() == u'\t'))
-      trimmed.chop(1);
-    if (trimmed == kReturnLine) {
+    if (position == start) reader.SetFirstText(current);
+    if (IsReturnLine(current)) {
       returned = true;
+      break;
+    }
+    if (position != start && EndsSubprogram(current)) {
+      --line;
       break;
     }
     const qsizetype before = out.tools.size();
     reader.Line(line, current);
     if (out.tools.size() != before || current.contains(u'['))
-      texts.insert(line, current.toString());
+      texts.insert(line, ShownLineText(current));
     if (next < 0) break;
     position = next;
     ++line;
@@ -583,8 +651,6 @@ GraphicProgram ReadFrom(QStringView text, qsizetype start, int first_line) {
   for (UnreadLine& problem : out.problems) {
     if (problem.text.isEmpty()) problem.text = texts.value(problem.line);
   }
-  std::stable_sort(out.problems.begin(), out.problems.end(),
-                   [](const UnreadLine& a, const UnreadLine& b) { return a.line < b.line; });
   return out;
 }
 
@@ -593,7 +659,7 @@ GraphicProgram ReadFrom(QStringView text, qsizetype start, int first_line) {
 GraphicProgram ReadGraphicProgram(QStringView text) {
   const std::optional<qsizetype> start = FindGraphicSubprogram(text);
   if (!start) return {};
-  const int first_line = static_cast<int>(std::count(text.begin(), text.begin() + *start, u'\n'));
+  const int first_line = static_cast<int>(LineEndCount(text.first(*start)));
   return ReadFrom(text, *start, first_line);
 }
 
@@ -633,11 +699,10 @@ GraphicProgram ReadGraphicProgramUtf8(QByteArrayView utf8) {
     const qsizetype at = utf8.lastIndexOf(QByteArrayView("OZEL"), from - 1);
     if (at < 0) return {};
     from = at;
-    if (at != 0 && utf8[at - 1] != '\n') continue;
-    qsizetype end = at + 4;
-    if (end < utf8.size() && utf8[end] == '\r') ++end;
-    if (end < utf8.size() && utf8[end] != '\n') continue;
-    const int first_line = static_cast<int>(std::count(utf8.begin(), utf8.begin() + at, '\n'));
+    if (!IsLineStart(utf8, at)) continue;
+    const LineBounds bounds = LineFrom(utf8, at);
+    if (!IsSubprogramLine(QString::fromUtf8(utf8.sliced(at, bounds.end - at)))) continue;
+    const int first_line = static_cast<int>(LineEndCount(utf8.first(at)));
     const QString tail = QString::fromUtf8(utf8.sliced(at));
     return ReadFrom(tail, 0, first_line);
   }

@@ -57,10 +57,19 @@ QString ReadProblemText(ReadProblem problem);
 
 // A line that could not be read.
 struct UnreadLine {
-  int line = 0;  // 0-based line number in the whole program text
-  QString text;  // the line without its line end
+  int line = 0;  // 0-based line number in the whole program text, as the editor box counts
+  QString text;  // the line without its line end, cut to kMaxShownLineLength characters
   ReadProblem problem = ReadProblem::kUnknownStatement;
 };
+
+// How much of a line the preview keeps to show: a line of megabytes would be laid out
+// again on every paint of the list that shows it.
+inline constexpr qsizetype kMaxShownLineLength = 300;
+// The line as shown: cut to kMaxShownLineLength characters, "…" marking a cut.
+QString ShownLineText(QStringView line);
+
+// How many problems are listed; the others are only counted.
+inline constexpr qsizetype kMaxListedProblems = 1000;
 
 // A field of a statement: the text as it stands and its leading-number value.
 struct FieldValue {
@@ -117,6 +126,7 @@ struct ContourShape {
   FieldValue l;
   FieldValue r;  // arcs only
   int line = 0;
+  QString text;  // the line as shown (ShownLineText)
 };
 
 // One circle of a front-view block: PF, and for an inner circle its PO and CI lines.
@@ -146,23 +156,38 @@ struct FrontBlock {
 struct GraphicProgram {
   bool found = false;  // an "OZEL" line was found
   int first_line = 0;  // the OZEL line
-  int last_line = 0;   // the NRTS RTS line, or the program's last line
+  // The NRTS RTS line; without it the line before the next program or end statement (a line
+  // beginning with "O", M30, M02) or the program's last line.
+  int last_line = 0;
   ChuckValues chuck;
   QList<ToolData> tools;  // in the order of their first assignment
   QList<SideBlock> side_blocks;
   QList<FrontBlock> front_blocks;
-  std::optional<double> VSCTA;  // section display
-  bool clear = false;           // N000 CLEAR
-  bool draw = false;            // N000 DRAW
-  QList<UnreadLine> problems;
+  std::optional<double> VSCTA;      // section display
+  bool clear = false;               // N000 CLEAR
+  bool draw = false;                // N000 DRAW
+  QList<UnreadLine> problems;       // in line order, the first kMaxListedProblems
+  qsizetype unlisted_problems = 0;  // found after those
+
+  qsizetype ProblemCount() const { return problems.size() + unlisted_problems; }
 };
 
-// Where the subprogram begins: the position of the last line that reads exactly "OZEL"
-// (found from the end backwards, without copying the text), or nullopt.
+// Adds a problem found after reading (a shape that cannot be drawn), keeping the list in line
+// order and within kMaxListedProblems.
+void AddProblem(GraphicProgram& program, UnreadLine problem);
+
+// Whether a line is the subprogram's first line "OZEL", or its return "NRTS RTS": exactly
+// that, or followed by blanks or a comment, as every statement may be.
+bool IsSubprogramLine(QStringView line);
+bool IsReturnLine(QStringView line);
+
+// Where the subprogram begins: the position of the last "OZEL" line (IsSubprogramLine, found
+// from the end backwards without copying the text), or nullopt.
 std::optional<qsizetype> FindGraphicSubprogram(QStringView text);
 
 // Reads the graphic subprogram of a program text: from its "OZEL" line to its return line
-// "NRTS RTS" (or the end of the text when the return is missing).
+// "NRTS RTS". Without the return it ends before the next program or end statement, or at the
+// end of the text. Lines end as in the editor box (see line_ends.h).
 GraphicProgram ReadGraphicProgram(QStringView text);
 
 // Reads lines on their own, each as a line of the subprogram, without looking for "OZEL" or

@@ -20,10 +20,9 @@
 #include "editor/editor_box.h"
 #include "generators/common/number_forms.h"
 #include "generators/common/preview_canvas.h"
-#include "generators/frontview/front_view_block.h"
-#include "generators/frontview/front_view_discs.h"
 #include "generators/tool/tool_catalogue.h"
 #include "platform/fonts.h"
+#include "preview/background_jobs.h"
 #include "preview/side_section.h"
 
 namespace zel {
@@ -33,6 +32,8 @@ namespace {
 const QString kCaption = QStringLiteral("図形プレビュー");
 const QString kNoSubprogram = QStringLiteral("図形サブプログラム (OZEL) がありません。");
 const QString kSubprogramLines = QStringLiteral("OZEL: %1 行目～%2 行目  問題 %3 件");
+// The last row of a problem list that lists only the first problems.
+const QString kMoreProblems = QStringLiteral("ほか %1 件の問題は表示していません");
 const QString kNotAssigned = QStringLiteral("—");
 
 // clang-format off
@@ -168,31 +169,6 @@ void SectionView::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-QImage DrawFrontSection(const FrontBlock& block) {
-  double largest = 0;
-  QList<double> radii;
-  for (const FrontCircle& circle : block.circles) {
-    // A circle that the dialog refuses to write (a negative diameter, or one whose radius has
-    // more digits than its text keeps) may still stand in a program typed by hand: it is drawn
-    // from its value, which draws nothing for a negative radius.
-    const std::optional<FrontDiameter> read = ReadFrontDiameter(circle.d.text);
-    radii << (read ? read->radius : std::floor(circle.d.value / 2));
-    if (std::isfinite(radii.back())) largest = std::max(largest, std::abs(radii.back()));
-  }
-  // The box around the largest circle, with room for the axis labels; one pixel a unit as
-  // in the dialog, up to a size an image can hold.
-  const int side = static_cast<int>(std::min(2 * largest + 40, 4000.0));
-  PreviewCanvas canvas(QSize(std::max(side, 120), std::max(side, 120)));
-  InitFrontPreview(canvas);
-  for (qsizetype i = 0; i < block.circles.size(); ++i) {
-    if (block.circles[i].inner)
-      FillInnerDisc(canvas, radii[i]);
-    else
-      FillOuterDisc(canvas, radii[i]);
-  }
-  return canvas.Image();
-}
-
 namespace preview_text {
 
 QString ToolKindName(const std::optional<int>& kind) {
@@ -241,6 +217,7 @@ PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
   setWindowTitle(kCaption);
   setFont(UiFont(9));
 
+  jobs_ = new BackgroundJobs(this);
   timer_ = new QTimer(this);
   timer_->setSingleShot(true);
   timer_->setInterval(kRereadDelayMs);
@@ -289,6 +266,8 @@ PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
   resize(720, 800);
 }
 
+PreviewWindow::~PreviewWindow() = default;
+
 void PreviewWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Reread();
@@ -297,6 +276,8 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 void PreviewWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   timer_->stop();
+  // What was being read is of no use: showing the window again reads the text afresh.
+  jobs_->Drop(kReadingJob);
 }
 
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -312,54 +293,37 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void PreviewWindow::Reread() {
   timer_->stop();
-  program_ = ReadGraphicProgramUtf8(editor_.Utf8View());
-  PlanSections();
+  // The copy costs a moment; reading and drawing the copy may take long, and go on while the
+  // user types on.
+  QByteArray utf8 = editor_.Utf8View().toByteArray();
+  jobs_->Start<PreviewReading>(
+      kReadingJob, [utf8 = std::move(utf8)] { return ReadPreview(utf8); },
+      [this](PreviewReading reading) { Show(std::move(reading)); });
+}
+
+bool PreviewWindow::Reading() const { return jobs_->Busy(kReadingJob); }
+
+void PreviewWindow::Show(PreviewReading reading) {
+  program_ = std::move(reading.program);
   status_->setText(program_.found ? kSubprogramLines.arg(program_.first_line + 1)
                                         .arg(program_.last_line + 1)
-                                        .arg(program_.problems.size())
+                                        .arg(program_.ProblemCount())
                                   : kNoSubprogram);
   ShowChuck();
   ShowTools();
   ShowMaterial();
-  ShowSections();
+  ShowSections(std::move(reading.sections));
   ShowProblems();
+  emit ReadingShown();
 }
 
-void PreviewWindow::PlanSections() {
-  side_plans_ = {};
-  for (const SideBlock& block : program_.side_blocks) {
-    if (block.replaced) continue;
-    std::optional<SidePlan>& plan = side_plans_[block.second_spindle ? 1 : 0];
-    plan = PlanSideSection(block);
-    // A shape the side view cannot work out is a problem of its line like any other.
-    for (int line : plan->failed_lines) {
-      QString text = editor_.text(line);
-      while (text.endsWith(u'\n') || text.endsWith(u'\r')) text.chop(1);
-      program_.problems << UnreadLine{line, text, ReadProblem::kShapeNotComputable};
-    }
-  }
-  std::stable_sort(program_.problems.begin(), program_.problems.end(),
-                   [](const UnreadLine& a, const UnreadLine& b) { return a.line < b.line; });
-}
-
-void PreviewWindow::ShowSections() {
-  // The blocks drawn are the last of each kind and spindle; the chuck and tailstock values are
-  // the machine's, written once, and drawn on the first spindle's X-Z section.
-  std::array<QImage, kSectionCount> images;
-  for (int spindle : {0, 1}) {
-    if (side_plans_[spindle])
-      images[kWork + spindle] =
-          DrawSideSection(*side_plans_[spindle], spindle == 0 ? &program_.chuck : nullptr);
-  }
-  for (const FrontBlock& block : program_.front_blocks) {
-    if (!block.replaced) images[kFront + (block.second_spindle ? 1 : 0)] = DrawFrontSection(block);
-  }
+void PreviewWindow::ShowSections(std::array<QImage, kSectionCount> images) {
   // One column a spindle that appears in either row, spindle 1 on the left: the X-Z sections
   // above, the X-Y sections below them.
-  const bool first = !images[kWork].isNull() || !images[kFront].isNull();
-  const bool second = !images[kWorkS].isNull() || !images[kFrontS].isNull();
-  const bool side = !images[kWork].isNull() || !images[kWorkS].isNull();
-  const bool front = !images[kFront].isNull() || !images[kFrontS].isNull();
+  const bool first = !images[kSectionWork].isNull() || !images[kSectionFront].isNull();
+  const bool second = !images[kSectionWorkS].isNull() || !images[kSectionFrontS].isNull();
+  const bool side = !images[kSectionWork].isNull() || !images[kSectionWorkS].isNull();
+  const bool front = !images[kSectionFront].isNull() || !images[kSectionFrontS].isNull();
   // clang-format off
   static const std::array<std::pair<QString, QString>, kSectionCount> kNames = {{
       {QStringLiteral("picWork"),   QStringLiteral("素材側面  第一主軸")},
@@ -384,7 +348,7 @@ void PreviewWindow::ShowSections() {
       view->setToolTip(kNames[section].second);
     }
     view->SetImage(std::move(images[section]));
-    const int row = section < kFront ? 0 : 1;
+    const int row = section < kSectionFront ? 0 : 1;
     const int column = section % 2 == 1 && first ? 1 : 0;
     int at_row = -1;
     int at_column = -1;
@@ -424,7 +388,7 @@ void PreviewWindow::ShowTools() {
   QList<QTreeWidgetItem*> items;
   for (const ToolData& tool : program_.tools) {
     auto* item = new QTreeWidgetItem;
-    item->setText(0, tool.number);
+    item->setText(0, ShownLineText(tool.number));
     item->setText(1, preview_text::ToolKindName(tool.kind));
     item->setText(2, tool.shape ? QString::number(*tool.shape) : kNotAssigned);
     item->setText(3, preview_text::ToolDimensions(tool));
@@ -472,13 +436,16 @@ void PreviewWindow::ShowProblems() {
     item->setData(0, Qt::UserRole, problem.line);
     items << item;
   }
+  // This row has no line to go to.
+  if (program_.unlisted_problems > 0)
+    items << new QTreeWidgetItem({QString(), kMoreProblems.arg(program_.unlisted_problems)});
   problems_->addTopLevelItems(items);
   problems_->resizeColumnToContents(0);
   problems_->resizeColumnToContents(1);
 }
 
 void PreviewWindow::GoToProblem(QTreeWidgetItem* item) {
-  if (!item) return;
+  if (!item || !item->data(0, Qt::UserRole).isValid()) return;
   const int line = item->data(0, Qt::UserRole).toInt();
   editor_.setCursorPosition(line, 0);
   editor_.ensureLineVisible(line);

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "preview/graphic_reader.h"
-#include "preview/side_section.h"
+#include "preview/preview_reading.h"
 
 class QLabel;
 class QTimer;
@@ -16,6 +16,7 @@ class QTreeWidgetItem;
 
 namespace zel {
 
+class BackgroundJobs;
 class EditorBox;
 
 // A section picture drawn by a dialog's own routines at one pixel a unit, shown scaled to fit
@@ -50,10 +51,6 @@ class SectionView : public QWidget {
   QPointF drag_from_;
 };
 
-// The X-Y section of a front-view block, drawn as the front-view dialog draws it: its axes,
-// then the discs of its circles in order, one pixel a unit.
-QImage DrawFrontSection(const FrontBlock& block);
-
 // The preview of the program's graphic subprogram (frmPreview): what the chuck and tailstock
 // variables, the registered tools and the material blocks say, the X-Z section of each
 // spindle's side-view block (with the chuck jaw and tailstock centre on the first spindle's)
@@ -62,6 +59,11 @@ QImage DrawFrontSection(const FrontBlock& block);
 // the program text while the window is shown (and when it is shown again). A click on a
 // problem, or Enter on it, puts the editor's caret on its line. Modeless; it follows the
 // editor box it is given and never changes the text.
+//
+// The reading and drawing run away from the main thread (BackgroundJobs, job kind
+// kReadingJob), on a copy of the text: typing never waits for them. A reading that a newer
+// change overtakes is dropped unseen; what the window shows is always the latest reading
+// that finished.
 class PreviewWindow : public QWidget {
   Q_OBJECT
 
@@ -70,12 +72,18 @@ class PreviewWindow : public QWidget {
   // costs nothing.
   static constexpr int kRereadDelayMs = 300;
 
-  explicit PreviewWindow(EditorBox& editor, QWidget* parent = nullptr);
+  // The kinds of background work of the window.
+  enum JobKind { kReadingJob };
 
-  // What the last reading found.
+  explicit PreviewWindow(EditorBox& editor, QWidget* parent = nullptr);
+  ~PreviewWindow() override;
+
+  // What the last reading shown found.
   const GraphicProgram& Program() const { return program_; }
-  // Reads the text now (the timer does this after a change).
+  // Starts reading the text now (the timer does this after a change).
   void Reread();
+  // Whether a reading runs or waits whose result has yet to be shown.
+  bool Reading() const;
 
  signals:
   // The editor's caret was put on the line of a problem (0-based).
@@ -83,6 +91,8 @@ class PreviewWindow : public QWidget {
   // A tool or a material block was double-clicked: the editor's caret is on its line, for
   // the block to be edited in its dialog.
   void EditBlockWanted();
+  // A reading was shown.
+  void ReadingShown();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -90,26 +100,22 @@ class PreviewWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Shows a finished reading.
+  void Show(PreviewReading reading);
   void ShowChuck();
   void ShowTools();
   void ShowMaterial();
-  // Works out the side-view blocks' shapes; the shapes that fail join the problems.
-  void PlanSections();
-  void ShowSections();
+  void ShowSections(std::array<QImage, kSectionCount> images);
   void ShowProblems();
   void GoToProblem(QTreeWidgetItem* item);
   void EditBlockOf(QTreeWidgetItem* item);
 
-  // The sections shown, by kind and spindle: X-Z of spindle 1, 2, then X-Y of spindle 1, 2.
-  enum Section { kWork, kWorkS, kFront, kFrontS, kSectionCount };
-
   EditorBox& editor_;
   GraphicProgram program_;
-  // The side-view blocks that are drawn (not replaced), for spindle 1 and 2, worked out.
-  std::array<std::optional<SidePlan>, 2> side_plans_;
   // Made when their section first appears and kept, with their zoom and place, while the
-  // program is edited; hidden while their section is missing.
+  // program is edited; hidden while their section is missing. By PreviewSection.
   std::array<SectionView*, kSectionCount> views_{};
+  BackgroundJobs* jobs_ = nullptr;
   QTimer* timer_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* chuck_ = nullptr;

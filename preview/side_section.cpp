@@ -84,6 +84,20 @@ int Side(double extent, int largest) {
   return side % 2 == 1 ? side : side - 1;
 }
 
+// The scale at which -extent … +extent fits into `largest` pixels with label room: 1 where it
+// fits at one pixel a unit.
+double FittingScale(double extent, int largest) {
+  const double room = (largest - 1) / 2 - kLabelRoom;
+  return extent > room ? room / extent : 1.0;
+}
+
+QList<QPointF> Scaled(const QList<QPointF>& outline, double scale) {
+  QList<QPointF> scaled;
+  scaled.reserve(outline.size());
+  for (const QPointF& p : outline) scaled << p * scale;
+  return scaled;
+}
+
 void DrawOutline(PreviewCanvas& canvas, const QList<QPointF>& outline, PreviewColor color) {
   for (qsizetype i = 0; i < outline.size(); ++i)
     canvas.Line(outline[i], outline[(i + 1) % outline.size()], color);
@@ -174,6 +188,32 @@ QRectF SectionExtent(const SidePlan& plan, const QList<QList<QPointF>>& outlines
   return QRectF(QPointF(box.left, box.top), QPointF(box.right, box.bottom));
 }
 
+ShapeDrawing ScaledDrawing(const ShapeDrawing& drawing, double scale) {
+  ShapeDrawing scaled = drawing;
+  ShapeValues& v = scaled.values;
+  v.Z *= scale;
+  v.A *= scale;
+  v.B *= scale;
+  v.H *= scale;
+  v.R = static_cast<float>(v.R * scale);
+  v.Ze *= scale;
+  if (scaled.arc) {
+    ArcSection& s = *scaled.arc;
+    s.Zs *= scale;
+    s.Ze *= scale;
+    s.R = static_cast<float>(s.R * scale);
+    s.Zc *= scale;
+    s.Xc *= scale;
+    s.upper_centre *= scale;
+    s.lower_centre *= scale;
+    s.P1 *= scale;
+    s.P2 *= scale;
+    s.P3 *= scale;
+    s.P4 *= scale;
+  }
+  return scaled;
+}
+
 QImage DrawSideSection(const SidePlan& plan, const ChuckValues* chuck) {
   QList<QList<QPointF>> jaw;
   std::optional<QList<QPointF>> centre;
@@ -189,11 +229,15 @@ QImage DrawSideSection(const SidePlan& plan, const ChuckValues* chuck) {
   // as the farthest point does.
   const double z = std::max(std::abs(extent.left()), std::abs(extent.right()));
   const double x = std::max(std::abs(extent.top()), std::abs(extent.bottom()));
-  PreviewCanvas canvas(QSize(Side(z, kSideSectionMaxWidth), Side(x, kSideSectionMaxHeight)));
+  const double scale =
+      std::min(FittingScale(z, kSideSectionMaxWidth), FittingScale(x, kSideSectionMaxHeight));
+  PreviewCanvas canvas(
+      QSize(Side(z * scale, kSideSectionMaxWidth), Side(x * scale, kSideSectionMaxHeight)));
   InitWorkPreview(canvas);
-  for (const ShapeDrawing& drawing : plan.drawings) DrawShape(canvas, drawing);
-  for (const QList<QPointF>& outline : jaw) DrawOutline(canvas, outline, kJawColor);
-  if (centre) DrawOutline(canvas, *centre, kCentreColor);
+  for (const ShapeDrawing& drawing : plan.drawings)
+    DrawShape(canvas, scale == 1 ? drawing : ScaledDrawing(drawing, scale));
+  for (const QList<QPointF>& outline : jaw) DrawOutline(canvas, Scaled(outline, scale), kJawColor);
+  if (centre) DrawOutline(canvas, Scaled(*centre, scale), kCentreColor);
   return canvas.Image();
 }
 

@@ -23,10 +23,11 @@ namespace zel {
 inline constexpr PreviewColor kJawColor = 0xFFFF00;
 inline constexpr PreviewColor kCentreColor = 0xFF00FF;
 
-// The largest picture drawn, in pixels a side; a section beyond it is cut off at the edges,
-// as the dialog's box cuts off what lies outside it.
-inline constexpr int kSideSectionMaxWidth = 2400;
-inline constexpr int kSideSectionMaxHeight = 1600;
+// The largest picture drawn, in pixels a side. A section that needs more at one pixel a unit
+// is drawn smaller, all of it: the window shows the picture reduced anyway, and the drawing
+// then costs what the picture's pixels cost, not what the part's size in units would.
+inline constexpr int kSideSectionMaxWidth = 1600;
+inline constexpr int kSideSectionMaxHeight = 1000;
 
 // The block's shapes, each worked out as "プログラム  書き込み" works it out when the same
 // texts are typed into the dialog in the same order: one chain runs through the block, so
@@ -74,7 +75,12 @@ QRectF SectionExtent(const SidePlan& plan, const QList<QList<QPointF>>& outlines
 // The picture of a side-view block: a canvas that holds its extent around the origin (with
 // room for the axis labels, at most kSideSectionMaxWidth × kSideSectionMaxHeight), set up by
 // the dialog's InitWorkPreview, each shape drawn by the dialog's DrawShape in order, and the
-// jaw and centre outlines (when `chuck` is given and their values make sense) over it.
+// jaw and centre outlines (when `chuck` is given and their values make sense) over it. One
+// pixel a unit, the dialog's own picture, where that fits; else every length is scaled down
+// alike until it fits.
 QImage DrawSideSection(const SidePlan& plan, const ChuckValues* chuck);
+
+// A shape's drawing with every length multiplied by `scale` (angles stay).
+ShapeDrawing ScaledDrawing(const ShapeDrawing& drawing, double scale);
 
 }  // namespace zel

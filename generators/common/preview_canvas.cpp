@@ -173,6 +173,15 @@ void PreviewCanvas::Plot(int column, int row, QRgb rgb) {
   if (image_.valid(column, row)) image_.setPixel(column, row, rgb);
 }
 
+void PreviewCanvas::PlotRun(int row, int first, int last, QRgb rgb) {
+  if (row < 0 || row >= Height()) return;
+  first = std::max(first, 0);
+  last = std::min(last, Width() - 1);
+  if (first > last) return;
+  auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+  std::fill(line + first, line + last + 1, rgb);
+}
+
 void PreviewCanvas::SetPixel(QPointF point, PreviewColor color) {
   if (!IsFinite(point)) return;
   Plot(ClampedIndex(point.x() - Left(), Width()), ClampedIndex(point.y() - Top(), Height()),
@@ -220,15 +229,36 @@ PreviewCanvas::PixelSpan PreviewCanvas::SpanAround(QPointF centre, double radius
           std::min(Height() - 1, ClampedIndex(centre.y() + radius + 1 - Top(), Height()))};
 }
 
+// How far from the centre, across a row `dy` away from it, a circle of `radius` reaches:
+// sqrt(radius² − dy²), worked out so that a large radius keeps its precision near the top
+// and bottom of the circle; 0 where the row misses it, infinite for an infinite radius.
+double HalfChord(double radius, double dy) {
+  const double distance = std::abs(dy);
+  if (!(radius > distance)) return 0;
+  if (std::isinf(radius)) return radius;
+  return std::sqrt((radius - distance) * (radius + distance));
+}
+
+PreviewCanvas::ColumnRange PreviewCanvas::ColumnsBetween(double centre_x, double from_dx,
+                                                         double to_dx,
+                                                         const PixelSpan& span) const {
+  // A pixel more on either side than the chord says: each candidate is tested exactly after.
+  const auto column = [&](double dx) {
+    const double at = std::clamp(centre_x + dx - 0.5 - Left(), -1e9, 1e9);
+    return static_cast<int>(std::floor(at));
+  };
+  return {std::max(span.first_column, column(from_dx) - 1),
+          std::min(span.last_column, column(to_dx) + 2)};
+}
+
 void PreviewCanvas::Ring(QPointF centre, double radius, const PreviewArc* arc, QRgb rgb) {
   if (image_.isNull() || !IsFinite(centre) || !std::isfinite(radius) || radius < 0) return;
   const double sweep = arc ? Sweep(*arc) : kFullTurn;
   // Half a pixel of arc length either side of the ends, so that the end pixels join up.
   const double slack = radius > 0 ? 0.5 / radius : kFullTurn;
   const PixelSpan span = SpanAround(centre, radius);
-  for (int row = span.first_row; row <= span.last_row; ++row) {
-    const double dy = PixelMiddleY(row) - centre.y();
-    for (int column = span.first_column; column <= span.last_column; ++column) {
+  const auto test = [&](int row, double dy, ColumnRange columns) {
+    for (int column = columns.first; column <= columns.last; ++column) {
       const double dx = PixelMiddleX(column) - centre.x();
       if (std::abs(std::hypot(dx, dy) - radius) > 0.5) continue;
       if (arc && sweep < kFullTurn) {
@@ -236,6 +266,21 @@ void PreviewCanvas::Ring(QPointF centre, double radius, const PreviewArc* arc, Q
         if (along > sweep + slack && along < kFullTurn - slack) continue;
       }
       Plot(column, row, rgb);
+    }
+  };
+  // Only the pixels near the ring are tested, on each row the two stretches between the
+  // ring's inner and outer edge, so that a ring costs its length and not its area.
+  for (int row = span.first_row; row <= span.last_row; ++row) {
+    const double dy = PixelMiddleY(row) - centre.y();
+    const double outer = HalfChord(radius + 0.5, dy);
+    const double inner = HalfChord(radius - 0.5, dy);
+    const ColumnRange left = ColumnsBetween(centre.x(), -outer, -inner, span);
+    const ColumnRange right = ColumnsBetween(centre.x(), inner, outer, span);
+    if (left.last >= right.first) {
+      test(row, dy, {left.first, right.last});
+    } else {
+      test(row, dy, left);
+      test(row, dy, right);
     }
   }
 }
@@ -261,8 +306,24 @@ void PreviewCanvas::FillCircle(QPointF centre, double radius, PreviewColor color
   const double reach = radius + 0.5;
   for (int row = span.first_row; row <= span.last_row; ++row) {
     const double dy = PixelMiddleY(row) - centre.y();
-    for (int column = span.first_column; column <= span.last_column; ++column) {
-      if (std::hypot(PixelMiddleX(column) - centre.x(), dy) <= reach) Plot(column, row, rgb);
+    const double half = HalfChord(reach, dy);
+    const ColumnRange row_columns = ColumnsBetween(centre.x(), -half, half, span);
+    // Pixels well inside the edge are inside whatever the rounding; only those near it are
+    // tested one by one.
+    const double sure = HalfChord(half, std::hypot(reach * 1e-6, 1.0));
+    ColumnRange inside{1, 0};
+    if (sure > 0) {
+      inside = ColumnsBetween(centre.x(), -sure, sure, span);
+      inside.first += 2;
+      inside.last -= 3;
+    }
+    for (int column = row_columns.first; column <= row_columns.last; ++column) {
+      if (column >= inside.first && column <= inside.last) {
+        PlotRun(row, column, inside.last, rgb);
+        column = inside.last;
+      } else if (std::hypot(PixelMiddleX(column) - centre.x(), dy) <= reach) {
+        Plot(column, row, rgb);
+      }
     }
   }
 }
@@ -288,8 +349,18 @@ void PreviewCanvas::FillInside(const QList<QPointF>& corners, QRgb rgb) {
     }
     edges.append(edge);
   }
+  if (edges.isEmpty()) return;
+  // Only the rows the edges reach.
+  double top = Height();
+  double bottom = 0;
+  for (const Edge& edge : edges) {
+    top = std::min({top, edge.a.y(), edge.b.y()});
+    bottom = std::max({bottom, edge.a.y(), edge.b.y()});
+  }
+  const int first_row = static_cast<int>(std::max(0.0, std::floor(top) - 1));
+  const int last_row = static_cast<int>(std::min(Height() - 1.0, std::ceil(bottom) + 1));
   QList<double> crossings;
-  for (int row = 0; row < Height(); ++row) {
+  for (int row = first_row; row <= last_row; ++row) {
     const double y = row + 0.5;
     crossings.clear();
     for (const Edge& edge : edges) {
@@ -304,7 +375,7 @@ void PreviewCanvas::FillInside(const QList<QPointF>& corners, QRgb rgb) {
     for (qsizetype i = 0; i + 1 < crossings.size(); i += 2) {
       const double from = std::clamp(std::ceil(crossings[i] - 0.5), 0.0, double(Width()));
       const double to = std::clamp(std::floor(crossings[i + 1] - 0.5), -1.0, Width() - 1.0);
-      for (int column = int(from); column <= int(to); ++column) Plot(column, row, rgb);
+      PlotRun(row, int(from), int(to), rgb);
     }
   }
 }

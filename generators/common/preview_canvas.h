@@ -101,6 +101,8 @@ class PreviewCanvas {
   double PixelMiddleX(int column) const { return column + 0.5 + Left(); }
   double PixelMiddleY(int row) const { return row + 0.5 + Top(); }
   void Plot(int column, int row, QRgb rgb);
+  // The pixels first … last of a row, cut to the box.
+  void PlotRun(int row, int first, int last, QRgb rgb);
   // The pixel columns and rows of the canvas that a circle (with a pixel to spare round it)
   // can touch; first above last where it misses the canvas.
   struct PixelSpan {
@@ -110,6 +112,14 @@ class PreviewCanvas {
     int last_row;
   };
   PixelSpan SpanAround(QPointF centre, double radius) const;
+  // The columns of the span whose pixel middles lie from `from_dx` to `to_dx` right of
+  // `centre_x`, with a pixel to spare either side; first above last where there are none.
+  struct ColumnRange {
+    int first;
+    int last;
+  };
+  ColumnRange ColumnsBetween(double centre_x, double from_dx, double to_dx,
+                             const PixelSpan& span) const;
   // The pixels of a circle's ring (or of an arc's share of it when `arc` is given).
   void Ring(QPointF centre, double radius, const PreviewArc* arc, QRgb rgb);
   // The inside of a closed polygon, outline not included.

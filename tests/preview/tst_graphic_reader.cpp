@@ -12,6 +12,7 @@
 Q_DECLARE_METATYPE(zel::ChuckBlockInput)
 Q_DECLARE_METATYPE(zel::ToolBlockInput)
 Q_DECLARE_METATYPE(zel::ReadProblem)
+Q_DECLARE_METATYPE(std::optional<double>)
 
 namespace zel {
 
@@ -85,6 +86,9 @@ class TestGraphicReader : public QObject {
   void SpindleBlocksAndSection();
   void LaterBlockReplacesEarlier_data();
   void LaterBlockReplacesEarlier();
+  void SubprogramExtent_data();
+  void SubprogramExtent();
+  void ProblemListIsCapped();
   void RejectedLines_data();
   void RejectedLines();
   void SampleProgramReadsWhole();
@@ -94,27 +98,90 @@ class TestGraphicReader : public QObject {
 void TestGraphicReader::FindsTheSubprogramLine_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<qsizetype>("expected");  // -1: none
+  QTest::addColumn<int>("line");
   // clang-format off
-  QTest::newRow("no subprogram")                 << "N001 G00 X0\r\nN002 M02\r\n" << qsizetype(-1);
-  QTest::newRow("CALL OZEL is no subprogram")    << "N002 CALL OZEL\r\n" << qsizetype(-1);
-  QTest::newRow("OZEL at the start")             << "OZEL\r\nN000 DRAW\r\n" << qsizetype(0);
-  QTest::newRow("OZEL after the main program")   << "N1 CALL OZEL\r\nOZEL\r\n" << qsizetype(14);
-  QTest::newRow("OZEL as last line without end") << "M02\r\nOZEL" << qsizetype(5);
-  QTest::newRow("OZELX is another name")         << "OZELX\r\n" << qsizetype(-1);
-  QTest::newRow("the last of two counts")        << "OZEL\r\nOZEL\r\n" << qsizetype(6);
-  QTest::newRow("LF line ends")                  << "M02\nOZEL\nNRTS RTS\n" << qsizetype(4);
+  QTest::newRow("no subprogram")                 << "N001 G00 X0\r\nN002 M02\r\n" << qsizetype(-1) << 0;
+  QTest::newRow("CALL OZEL is no subprogram")    << "N002 CALL OZEL\r\n" << qsizetype(-1) << 0;
+  QTest::newRow("OZEL at the start")             << "OZEL\r\nN000 DRAW\r\n" << qsizetype(0) << 0;
+  QTest::newRow("OZEL after the main program")   << "N1 CALL OZEL\r\nOZEL\r\n" << qsizetype(14) << 1;
+  QTest::newRow("OZEL as last line without end") << "M02\r\nOZEL" << qsizetype(5) << 1;
+  QTest::newRow("OZELX is another name")         << "OZELX\r\n" << qsizetype(-1) << 0;
+  QTest::newRow("the last of two counts")        << "OZEL\r\nOZEL\r\n" << qsizetype(6) << 1;
+  QTest::newRow("LF line ends")                  << "M02\nOZEL\nNRTS RTS\n" << qsizetype(4) << 1;
+  QTest::newRow("lone CR line ends")             << "A\rB\rM02\rOZEL\rNRTS RTS\r" << qsizetype(8) << 3;
+  QTest::newRow("CR, then CR LF")                << "M02\r\r\nOZEL\r\n" << qsizetype(6) << 2;
+  QTest::newRow("OZEL with a trailing blank")    << "M02\r\nOZEL \r\n" << qsizetype(5) << 1;
+  QTest::newRow("OZEL with a comment")           << "M02\r\nOZEL (図形データ)\r\n" << qsizetype(5) << 1;
+  QTest::newRow("OZEL and more is no name")      << "M02\r\nOZEL X\r\n" << qsizetype(-1) << 0;
   // clang-format on
 }
 
 void TestGraphicReader::FindsTheSubprogramLine() {
   QFETCH(QString, text);
   QFETCH(qsizetype, expected);
+  QFETCH(int, line);
   QCOMPARE(FindGraphicSubprogram(text).value_or(-1), expected);
   const GraphicProgram read = ReadGraphicProgramUtf8(text.toUtf8());
   QCOMPARE(read.found, expected >= 0);
-  if (expected >= 0) {
-    QCOMPARE(read.first_line, static_cast<int>(text.left(expected).count(u'\n')));
+  if (expected >= 0) QCOMPARE(read.first_line, line);
+}
+
+// Where the subprogram ends, with lines counted as the editor box counts them, and what is
+// read from it.
+void TestGraphicReader::SubprogramExtent_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<int>("first");
+  QTest::addColumn<int>("last");
+  QTest::addColumn<QList<int>>("problem_lines");
+  QTest::addColumn<std::optional<double>>("vchkd");
+  const std::optional<double> v50 = 50;
+  // clang-format off
+  QTest::newRow("CR only")                        << "N1 M02\rOZEL\rNOEX VCHKD=50\rNRTS RTS\r"                  << 1 << 3 << QList<int>{} << v50;
+  QTest::newRow("four CR lines, CR LF below")     << "A\rB\rC\rM02\rOZEL\r\nNOEX VCHKD=50\r\nNRTS RTS\r\n"      << 4 << 6 << QList<int>{} << v50;
+  QTest::newRow("lone CR inside a line")          << "OZEL\r\nNOEX VCHKD=50\rNOEX\r\nNRTS RTS\r\n"             << 0 << 3 << QList<int>{2} << v50;
+  QTest::newRow("LF, CR LF and CR mixed")         << "M02\nOZEL\r\nNOEX VCHKD=1\rN000 WRONG\nNRTS RTS\n"      << 1 << 4 << QList<int>{3} << std::optional<double>(1);
+  QTest::newRow("return with a trailing blank")   << "OZEL\r\nNOEX VCHKD=50\r\nNRTS RTS  \r\nN1 G00\r\n"       << 0 << 2 << QList<int>{} << v50;
+  QTest::newRow("return with a comment")          << "OZEL\r\nNOEX VCHKD=50\r\nNRTS RTS (戻り)\r\nN1 G00\r\n"  << 0 << 2 << QList<int>{} << v50;
+  QTest::newRow("no return, next program")        << "OZEL\r\nNOEX VCHKD=50\r\nO1234\r\nN1 G00\r\n"           << 0 << 1 << QList<int>{0} << v50;
+  QTest::newRow("no return, M30")                 << "OZEL\r\nNOEX VCHKD=50\r\nN100 M30\r\nN1 G00\r\n"        << 0 << 1 << QList<int>{0} << v50;
+  QTest::newRow("no return, M02 and a comment")   << "OZEL\r\nNOEX VCHKD=50\r\nN9 G00 M02 (終)\r\nX\r\n"      << 0 << 1 << QList<int>{0} << v50;
+  QTest::newRow("M30 in a comment ends nothing")  << "OZEL\r\n(M30)\r\nN000 CLEAR (M02)\r\nNOEX VCHKD=50"       << 0 << 3 << QList<int>{0} << v50;
+  QTest::newRow("no return up to the end")        << "OZEL\r\nNOEX VCHKD=50\r\nN1 G00\r\n"                      << 0 << 3 << QList<int>{0, 2} << v50;
+  // clang-format on
+}
+
+void TestGraphicReader::SubprogramExtent() {
+  QFETCH(QString, text);
+  QFETCH(int, first);
+  QFETCH(int, last);
+  QFETCH(QList<int>, problem_lines);
+  QFETCH(std::optional<double>, vchkd);
+  for (const GraphicProgram& read :
+       {ReadGraphicProgram(text), ReadGraphicProgramUtf8(text.toUtf8())}) {
+    QVERIFY(read.found);
+    QCOMPARE(read.first_line, first);
+    QCOMPARE(read.last_line, last);
+    QList<int> lines;
+    for (const UnreadLine& problem : read.problems) lines << problem.line;
+    QCOMPARE(lines, problem_lines);
+    QCOMPARE(read.chuck.VCHKD, vchkd);
   }
+}
+
+// A program that is all problems lists the first ones and counts the rest; a long line is
+// listed cut short.
+void TestGraphicReader::ProblemListIsCapped() {
+  const QString long_line = "N000 " + QString(5000, u'X');
+  QString text = "OZEL\r\n" + long_line + "\r\n";
+  for (int i = 0; i < kMaxListedProblems + 9; ++i) text += "N1 G00 X0\r\n";
+  const GraphicProgram read = ReadGraphicProgramUtf8(text.toUtf8());
+  QCOMPARE(read.problems.size(), kMaxListedProblems);
+  // The missing return is listed on the OZEL line, ahead of all others.
+  QCOMPARE(read.problems[0].problem, ReadProblem::kNoReturn);
+  QCOMPARE(read.problems[1].line, 1);
+  QCOMPARE(read.problems[1].text, long_line.left(kMaxShownLineLength) + u'…');
+  QCOMPARE(read.ProblemCount(), kMaxListedProblems + 11);
+  QCOMPARE(read.problems.back().line, int(kMaxListedProblems) - 1);
 }
 
 void TestGraphicReader::ChuckBlockReadsBack_data() {

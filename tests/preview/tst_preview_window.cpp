@@ -15,12 +15,26 @@
 #include "generators/sideview/work_dialog.h"
 #include "generators/sideview/work_drawing.h"
 #include "preview/preview_window.h"
+#include "preview/side_section.h"
 #include "tests/support/preview_pixels.h"
 #include "tests/support/test_support.h"
 
 namespace zel {
 
 namespace {
+
+// Shows the window, or reads again, and waits until the reading is shown.
+bool WaitForReading(PreviewWindow& window) {
+  return QTest::qWaitFor([&window] { return !window.Reading(); }, 10000);
+}
+bool ShowRead(PreviewWindow& window) {
+  window.show();
+  return WaitForReading(window);
+}
+bool RereadNow(PreviewWindow& window) {
+  window.Reread();
+  return WaitForReading(window);
+}
 
 QString WithSubprogram(const QString& block) {
   QString text = QStringLiteral("N001 CALL OZEL\r\nN002 M02\r\n") + kGraphicSkeleton;
@@ -88,6 +102,8 @@ class TestPreviewWindow : public QObject {
   void OpensWithTheProgramRead();
   void ToolsNamedByTheCatalogue();
   void ProblemClickPutsTheCaretOnItsLine();
+  void ProblemLinesCountLoneCrs();
+  void ProblemListEndsWithTheCount();
   void RereadsOnlyAfterThePause();
   void NothingReadWhileHidden_data();
   void NothingReadWhileHidden();
@@ -113,7 +129,7 @@ void TestPreviewWindow::OpensWithTheProgramRead() {
   EditorBox editor;
   editor.setText(WithSubprogram("NOEX VCHKD=50 VCHKL=20\r\nNOEX VWKR=9999\r\n"));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   QCOMPARE(window.objectName(), QStringLiteral("frmPreview"));
   QVERIFY(!window.isModal());
   QVERIFY(window.Program().found);
@@ -130,7 +146,7 @@ void TestPreviewWindow::ToolsNamedByTheCatalogue() {
       WithSubprogram("NOEX VTLIN[5]=14 VTLFN[5]=1 VTLL[5]=30 VTLD[5]=12\r\n"
                      "NOEX VNSRX[5]=0 VNSRZ[5]=0.4 VNRPN[5]=6\r\n"));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   auto* tools = window.findChild<QTreeWidget*>("lstTools");
   QCOMPARE(tools->topLevelItemCount(), 1);
   const QTreeWidgetItem* tool = tools->topLevelItem(0);
@@ -147,7 +163,7 @@ void TestPreviewWindow::ProblemClickPutsTheCaretOnItsLine() {
   editor.setText(WithSubprogram(
       "N000 DEF WORK\r\nN000 PS RC,[0,0],[50,80]\r\nN000 PS RC,[0,0],[50,80\r\nN000 END\r\n"));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   auto* problems = window.findChild<QTreeWidget*>("lstProblems");
   QCOMPARE(problems->topLevelItemCount(), 1);
   QTreeWidgetItem* item = problems->topLevelItem(0);
@@ -164,11 +180,50 @@ void TestPreviewWindow::ProblemClickPutsTheCaretOnItsLine() {
   QCOMPARE(index, 0);
 }
 
+// Lines ended by a lone CR are lines in the editor box, and so in the list and for the caret.
+void TestPreviewWindow::ProblemLinesCountLoneCrs() {
+  EditorBox editor;
+  editor.setText("A\rB\rC\r" + WithSubprogram("N000 DEF WROK\r\n"));
+  PreviewWindow window(editor);
+  QVERIFY(ShowRead(window));
+  QVERIFY(window.findChild<QLabel*>("lblStatus")->text().startsWith("OZEL: 7 行目～"));
+  auto* problems = test::Child<QTreeWidget>(&window, "lstProblems");
+  QTreeWidgetItem* item = problems->topLevelItem(0);
+  QCOMPARE(item->text(0), QStringLiteral("8"));
+  QTest::mouseClick(problems->viewport(), Qt::LeftButton, {},
+                    problems->visualItemRect(item).center());
+  int line = -1;
+  int index = -1;
+  editor.getCursorPosition(&line, &index);
+  QCOMPARE(line, 7);
+  QCOMPARE(editor.text(line).trimmed(), QStringLiteral("N000 DEF WROK"));
+}
+
+// Beyond the listed problems a last row says how many more there are; it goes nowhere.
+void TestPreviewWindow::ProblemListEndsWithTheCount() {
+  QString block;
+  for (int i = 0; i < kMaxListedProblems + 6; ++i) block += "N000 DEF WROK\r\n";
+  EditorBox editor;
+  editor.setText(WithSubprogram(block));
+  PreviewWindow window(editor);
+  QVERIFY(ShowRead(window));
+  QVERIFY(window.findChild<QLabel*>("lblStatus")->text().endsWith("問題 1006 件"));
+  auto* problems = test::Child<QTreeWidget>(&window, "lstProblems");
+  QCOMPARE(problems->topLevelItemCount(), kMaxListedProblems + 1);
+  QTreeWidgetItem* more = problems->topLevelItem(kMaxListedProblems);
+  QCOMPARE(more->text(1), QStringLiteral("ほか 6 件の問題は表示していません"));
+  QSignalSpy shown(&window, &PreviewWindow::ProblemShown);
+  problems->scrollToItem(more);
+  QTest::mouseClick(problems->viewport(), Qt::LeftButton, {},
+                    problems->visualItemRect(more).center());
+  QCOMPARE(shown.size(), 0);
+}
+
 void TestPreviewWindow::RereadsOnlyAfterThePause() {
   EditorBox editor;
   editor.setText(WithSubprogram(""));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   QCOMPARE(window.Program().chuck.VCHKD, std::nullopt);
   editor.setCursorPosition(4, 0);
   editor.insert(QStringLiteral("NOEX VCHKD=50\r\n"));
@@ -193,7 +248,7 @@ void TestPreviewWindow::NothingReadWhileHidden() {
   EditorBox editor;
   editor.setText(WithSubprogram(""));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   const auto change = [&editor] {
     editor.setCursorPosition(4, 0);
     editor.insert(QStringLiteral("NOEX VCHKD=50\r\n"));
@@ -203,7 +258,7 @@ void TestPreviewWindow::NothingReadWhileHidden() {
   if (!change_first) change();
   QTest::qWait(PreviewWindow::kRereadDelayMs * 3);
   QCOMPARE(window.Program().chuck.VCHKD, std::nullopt);
-  window.show();
+  QVERIFY(ShowRead(window));
   QCOMPARE(window.Program().chuck.VCHKD, std::optional<double>(50));
 }
 
@@ -223,7 +278,7 @@ void TestPreviewWindow::ProblemGoneToOnce() {
   EditorBox editor;
   editor.setText(WithSubprogram("N000 DEF WROK\r\n"));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   auto* problems = test::Child<QTreeWidget>(&window, "lstProblems");
   QTreeWidgetItem* item = problems->topLevelItem(0);
@@ -260,7 +315,7 @@ void TestPreviewWindow::FrontSectionDrawnAndZoomed() {
       WithSubprogram("N000 DEF WORKF\r\nN000 PF 0,[0,0],100,D\r\nN000 PF 0,[0,0],60,D,0\r\n"
                      "N000 PO [0, 30]\r\nN000 CI [0,0],[0,- 30],R,0\r\nN000 END\r\n"));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   auto* view = window.findChild<SectionView*>("picFront");
   QVERIFY(view);
   const QImage& image = view->Image();
@@ -291,7 +346,7 @@ void TestPreviewWindow::SideSectionIsTheDialogsPicture() {
   EditorBox editor;
   editor.setText(WithSubprogram(dialog.block));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   auto* view = test::Child<SectionView>(&window, "picWork");
   QVERIFY(!window.findChild<SectionView*>("picWorkS"));
   // Every pixel both pictures hold, away from the edges where each writes its axis labels.
@@ -318,7 +373,7 @@ void TestPreviewWindow::SpindlesSideBySideChuckOnTheFirst() {
                    "N000 DEF WORKF", "N000 PF 0,[0,0],80,D", "N000 END"})));
   PreviewWindow window(editor);
   window.resize(900, 800);
-  window.show();
+  QVERIFY(ShowRead(window));
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   auto* first = test::Child<SectionView>(&window, "picWork");
   auto* second = test::Child<SectionView>(&window, "picWorkS");
@@ -364,7 +419,7 @@ void TestPreviewWindow::SpindleColumnsFromEitherRow() {
   editor.setText(WithSubprogram(test::Lines(lines)));
   PreviewWindow window(editor);
   window.resize(900, 800);
-  window.show();
+  QVERIFY(ShowRead(window));
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   auto* sections = test::Child<QWidget>(&window, "fraSections");
   const QList<SectionView*> shown = sections->findChildren<SectionView*>();
@@ -391,7 +446,7 @@ void TestPreviewWindow::OnlyTheLastBlockOfASpindleIsDrawn() {
       WithSubprogram(test::Lines({"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]", "N000 END",
                                   "N000 DEF WORK", "N000 PS RC,[0,0],[50,40]", "N000 END"})));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   const QList<SectionView*> views = window.findChildren<SectionView*>();
   QCOMPARE(std::count_if(views.begin(), views.end(), [](SectionView* v) { return v->isVisible(); }),
            1);
@@ -425,7 +480,7 @@ void TestPreviewWindow::ZoomAndPlaceKeptOverRereads() {
   editor.setText(
       WithSubprogram(test::Lines({"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]", "N000 END"})));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   auto* view = test::Child<SectionView>(&window, "picWork");
   Wheel(*view, QPointF(40, 30), 2);
@@ -443,7 +498,7 @@ void TestPreviewWindow::ZoomAndPlaceKeptOverRereads() {
   QVERIFY(moved.manhattanLength() > 10);
   for (const QString& edit : edits) {
     editor.setText(WithSubprogram(edit));
-    window.Reread();
+    QVERIFY(RereadNow(window));
   }
   QCOMPARE(test::Child<SectionView>(&window, "picWork"), view);
   QVERIFY(view->isVisible());
@@ -471,7 +526,7 @@ void TestPreviewWindow::ShapeTheDialogCannotDrawIsAProblem() {
   editor.setText(WithSubprogram(test::Lines({"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]",
                                              "N000 PT SS,LC,[0,0],[40,40],[20,10]", "N000 END"})));
   PreviewWindow window(editor);
-  window.show();
+  QVERIFY(ShowRead(window));
   auto* problems = test::Child<QTreeWidget>(&window, "lstProblems");
   QCOMPARE(problems->topLevelItemCount(), 1);
   // Two lines of main program, the skeleton's two head lines, DEF, the cylinder: line 7.
