@@ -7,8 +7,8 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
-#include "platform/app_title.h"
 #include "editor/text_codec.h"
+#include "platform/app_title.h"
 #include "platform/file_dialogs.h"
 #include "platform/machine.h"
 #include "platform/prompts.h"
@@ -24,15 +24,24 @@ void NameApplication() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // --version and --help answer without a display, so they work in a terminal with no
-  // desktop and in a package check.
+  // Every option answers without a display, so they work in a terminal with no desktop and
+  // in a package check; an option the program does not know is refused before any window.
   {
     QCoreApplication probe(argc, argv);
     NameApplication();
     const zel::CommandLine asked = zel::ParseCommandLine(QCoreApplication::arguments());
-    if (asked.action != zel::CommandLine::Action::kRun) {
-      std::fputs(asked.text.toLocal8Bit().constData(), stdout);
-      return 0;
+    switch (asked.action) {
+      case zel::CommandLine::Action::kRun:
+        break;
+      case zel::CommandLine::Action::kError:
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     asked.text.toLocal8Bit().constData());
+        return zel::kCommandLineErrorStatus;
+      case zel::CommandLine::Action::kVersion:
+      case zel::CommandLine::Action::kHelp:
+      case zel::CommandLine::Action::kHelpAll:
+        std::fputs(asked.text.toLocal8Bit().constData(), stdout);
+        return 0;
     }
   }
 
