@@ -67,6 +67,19 @@ bool TemporaryNameFits(const QString& path) {
   return length + kTemporarySuffix <= kMaxNameLength;
 }
 
+// Whether the file has other names besides this one (hard links): the rename save would give
+// this name a new file and leave the others with the old text.
+bool HasOtherLinks(const QString& path) {
+#ifdef Q_OS_UNIX
+  struct stat status {};
+  return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+         status.st_nlink > 1;
+#else
+  Q_UNUSED(path);
+  return false;
+#endif
+}
+
 }  // namespace
 
 bool ReadProgramBytes(const QString& path, QByteArray* bytes) {
@@ -96,7 +109,7 @@ bool WriteProgramBytes(const QString& path, const QByteArray& bytes) {
   constexpr QFile::Permissions kAnyWrite =
       QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
   if (info.exists() && (!info.isWritable() || !(info.permissions() & kAnyWrite))) return false;
-  if (!TemporaryNameFits(path)) return WriteInPlace(path, bytes);
+  if (!TemporaryNameFits(path) || HasOtherLinks(path)) return WriteInPlace(path, bytes);
   // The temporary file takes over the permissions of the file it replaces.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {

@@ -16,8 +16,10 @@ bool ReadProgramBytes(const QString& path, QByteArray* bytes);
 // Writes bytes as the whole content of the file, atomically where it can: the bytes go into
 // a temporary file in the same folder, which then replaces the file with the old file's
 // permissions; on failure the old file is left as it was. Where no temporary file can be
-// made (a folder the user may not write into, a name of nearly the longest length), the
-// file itself is overwritten. A file the user may not write (read-only) is refused.
+// made (a folder the user may not write into, a name of nearly the longest length), and
+// where the file has more than one name (hard links, which must all keep showing the same
+// file), the file itself is overwritten. A file the user may not write (read-only) is
+// refused.
 bool WriteProgramBytes(const QString& path, const QByteArray& bytes);
 
 // A path as the machine writes it: with backslashes on Windows (Qt hands paths out with "/"

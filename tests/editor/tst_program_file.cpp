@@ -167,6 +167,33 @@ class ProgramFileTest : public QObject {
     QCOMPARE(QFile::permissions(path) & ~QFile::Permissions(0x0F00), shared);
   }
 
+  void WriteThroughAHardLink() {
+    // Both names show the saved text, and the file stays the one file both names have; a file
+    // with one name is still replaced whole by the rename save.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("A.MIN"));
+    const QString other = dir.filePath(QStringLiteral("B.MIN"));
+    QVERIFY(WriteProgramBytes(path, QByteArray("a longer old text\r\n")));
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+    QVERIFY(WriteProgramBytes(other, QByteArray("G00\r\n")));
+    for (const QString& name : {path, other}) {
+      QByteArray bytes;
+      QVERIFY(ReadProgramBytes(name, &bytes));
+      QCOMPARE(bytes, QByteArray("G00\r\n"));
+    }
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_nlink, nlink_t(2));
+    QVERIFY(QFile::remove(other));
+    QVERIFY(WriteProgramBytes(path, QByteArray("M02\r\n")));
+    struct stat alone {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &alone), 0);
+    QVERIFY(alone.st_ino != before.st_ino);
+  }
+
   void WriteLongestNames() {
     // No temporary file with a longer name fits beside a name of 249 to 255 bytes: the file
     // is written in place, new or old, and keeps its permissions.
