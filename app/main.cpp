@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "editor/file_names.h"
 #include "editor/text_codec.h"
 #include "platform/app_title.h"
 #include "platform/file_dialogs.h"
@@ -47,8 +48,16 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   NameApplication();
-  // The window system's own options (-platform, -style, ...) are gone from arguments() now.
-  const zel::CommandLine command_line = zel::ParseCommandLine(QApplication::arguments());
+  // The window system's own options (-platform, -style, ...) are gone from argv now. On Linux
+  // the file's name is taken from its own bytes: arguments() would turn a name that is not
+  // UTF-8 (a Shift-JIS name from a Windows PC's archive) into replacement characters.
+#ifdef Q_OS_UNIX
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << zel::FileNameFromBytes(argv[i]);
+#else
+  const QStringList arguments = QApplication::arguments();
+#endif
+  const zel::CommandLine command_line = zel::ParseCommandLine(arguments);
 
   // The program speaks Japanese: Qt's own buttons and dialogs too, where the translation
   // is installed.

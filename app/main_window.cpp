@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QFileInfo>
+#include <QDir>
 #include <QFrame>
 #include <QIcon>
 #include <QLayout>
@@ -513,7 +513,11 @@ void MainWindow::Shutdown() {
 }
 
 void MainWindow::OpenAtStart(const QString& path) {
-  document_->OpenNamedFile(QFileInfo(path).absoluteFilePath(), false);
+  // Made absolute as text: the name may hold bytes that are not UTF-8 (see file_names.h),
+  // which a round trip through the file system's encoding would lose.
+  const QString absolute =
+      QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+  document_->OpenNamedFile(QDir::cleanPath(absolute), false);
 }
 
 void MainWindow::OpenDroppedFile(const QString& path) {

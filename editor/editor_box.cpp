@@ -1,5 +1,6 @@
 #include "editor/editor_box.h"
 
+#include "editor/file_names.h"
 #include "editor/plain_input.h"
 
 #include <QContextMenuEvent>
@@ -72,8 +73,17 @@ int Utf8Length(char b) {
 
 QString LocalFileOf(const QMimeData* mime) {
   if (!mime || !mime->hasUrls()) return QString();
-  for (const QUrl& url : mime->urls())
-    if (url.isLocalFile()) return url.toLocalFile();
+  for (const QUrl& url : mime->urls()) {
+    if (!url.isLocalFile()) continue;
+#ifdef Q_OS_UNIX
+    // A name that is not UTF-8 comes percent-encoded byte by byte; toLocalFile would turn its
+    // bytes into replacement characters, naming no file at all.
+    if (url.host().isEmpty())
+      return FileNameFromBytes(
+          QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+#endif
+    return url.toLocalFile();
+  }
   return QString();
 }
 

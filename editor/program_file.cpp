@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "editor/file_names.h"
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,7 +23,7 @@ constexpr qint64 kReadChunk = qint64(1) << 20;
 bool OpenRegularFile(const QString& path, QFile* file, qint64* size) {
 #ifdef Q_OS_UNIX
   // Without O_NONBLOCK the open itself would hang on a FIFO.
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = ::open(FileNameBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
@@ -62,7 +64,7 @@ bool TemporaryNameFits(const QString& path) {
 #ifdef Q_OS_WIN
   const qsizetype length = name.size();  // UTF-16 units
 #else
-  const qsizetype length = QFile::encodeName(name).size();  // bytes
+  const qsizetype length = FileNameBytes(name).size();  // bytes
 #endif
   return length + kTemporarySuffix <= kMaxNameLength;
 }
@@ -72,13 +74,63 @@ bool TemporaryNameFits(const QString& path) {
 bool HasOtherLinks(const QString& path) {
 #ifdef Q_OS_UNIX
   struct stat status {};
-  return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+  return ::stat(FileNameBytes(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
          status.st_nlink > 1;
 #else
   Q_UNUSED(path);
   return false;
 #endif
 }
+
+#ifdef Q_OS_UNIX
+// Writes all of bytes to the open file.
+bool WriteAll(int fd, const QByteArray& bytes) {
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    done += written;
+  }
+  return true;
+}
+
+// The save of a file whose name is not UTF-8, which Qt's file classes cannot name: the same
+// steps as for every other file, by the name's own bytes. The folder part of the name may be
+// foreign too, so every call takes the bytes.
+bool WriteByNameBytes(const QString& path, const QByteArray& bytes) {
+  const QByteArray name = FileNameBytes(path);
+  struct stat status {};
+  const bool exists = ::stat(name.constData(), &status) == 0;
+  if (exists && S_ISDIR(status.st_mode)) return false;
+  if (exists && (::access(name.constData(), W_OK) != 0 || !(status.st_mode & 0222))) return false;
+  const auto in_place = [&] {
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    // Over the old bytes from the start, then cut to length, as WriteInPlace does.
+    const bool ok = WriteAll(fd, bytes) && ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+  };
+  if (!TemporaryNameFits(path) || (exists && S_ISREG(status.st_mode) && status.st_nlink > 1))
+    return in_place();
+  QByteArray temporary = name + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return in_place();
+  // The new file gets the old one's permissions, or those a new file gets.
+  mode_t mode = status.st_mode & 07777;
+  if (!exists) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  const bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !ok || ::rename(temporary.constData(), name.constData()) != 0) {
+    ::unlink(temporary.constData());
+    return false;
+  }
+  return true;
+}
+#endif
 
 }  // namespace
 
@@ -102,6 +154,9 @@ bool ReadProgramBytes(const QString& path, QByteArray* bytes) {
 }
 
 bool WriteProgramBytes(const QString& path, const QByteArray& bytes) {
+#ifdef Q_OS_UNIX
+  if (HasForeignBytes(path)) return WriteByNameBytes(path, bytes);
+#endif
   const QFileInfo info(path);
   if (info.isDir()) return false;
   // Replacing a read-only file by rename would succeed; the user protected it, so refuse

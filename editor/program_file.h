@@ -19,7 +19,8 @@ bool ReadProgramBytes(const QString& path, QByteArray* bytes);
 // made (a folder the user may not write into, a name of nearly the longest length), and
 // where the file has more than one name (hard links, which must all keep showing the same
 // file), the file itself is overwritten. A file the user may not write (read-only) is
-// refused.
+// refused. A name that is not UTF-8 (see file_names.h) names its file by its own bytes, for
+// reading as for writing.
 bool WriteProgramBytes(const QString& path, const QByteArray& bytes);
 
 // A path as the machine writes it: with backslashes on Windows (Qt hands paths out with "/"

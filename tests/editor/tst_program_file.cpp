@@ -9,6 +9,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QMimeData>
+#include <QUrl>
+
+#include <dirent.h>
+#include <fcntl.h>
+
+#include "editor/editor_box.h"
+#include "editor/file_names.h"
 #include "editor/program_file.h"
 
 using namespace zel;
@@ -165,6 +173,61 @@ class ProgramFileTest : public QObject {
     QVERIFY(QFile::setPermissions(path, shared));
     QVERIFY(WriteProgramBytes(path, QByteArray("new")));
     QCOMPARE(QFile::permissions(path) & ~QFile::Permissions(0x0F00), shared);
+  }
+
+  // Every byte of a name survives the trip into the program's names and back.
+  void NamesKeepTheirBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("foreign");
+    // clang-format off
+    QTest::newRow("Shift-JIS テスト.MIN")       << QByteArray("\x83\x65\x83\x58\x83\x67.MIN") << true;
+    QTest::newRow("UTF-8 テスト.MIN")           << QStringLiteral("テスト.MIN").toUtf8() << false;
+    QTest::newRow("lone FF")                    << QByteArray("A\xff") << true;
+    QTest::newRow("overlong slash")             << QByteArray("\xc0\xaf") << true;
+    QTest::newRow("UTF-8 of a surrogate")       << QByteArray("\xed\xa0\x80") << true;
+    QTest::newRow("U+10080, low half DC80")     << QByteArray("\xf0\x90\x82\x80") << false;
+    QTest::newRow("sequence cut at the end")    << QByteArray("A\xe3\x81") << true;
+    // clang-format on
+  }
+  void NamesKeepTheirBytes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, foreign);
+    const QString name = FileNameFromBytes(bytes);
+    QCOMPARE(FileNameBytes(name), bytes);
+    QCOMPARE(HasForeignBytes(name), foreign);
+    if (!foreign) QCOMPARE(name, QString::fromUtf8(bytes));
+  }
+
+  // A file whose name is Shift-JIS opens, dropped or named, and saves back under that name;
+  // no file of another name appears beside it.
+  void ForeignNameOpensAndSaves() {
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.path()) + "/\x83\x65\x83\x58\x83\x67.MIN";
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0640);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, "old text", 8), ssize_t(8));
+    ::close(fd);
+    QMimeData dropped;
+    dropped.setUrls(
+        {QUrl(QStringLiteral("file://") + QString::fromLatin1(path.toPercentEncoding("/")))});
+    const QString name = LocalFileOf(&dropped);
+    QCOMPARE(FileNameBytes(name), path);
+    QByteArray bytes;
+    QVERIFY(ReadProgramBytes(name, &bytes));
+    QCOMPARE(bytes, QByteArray("old text"));
+    QVERIFY(WriteProgramBytes(name, QByteArray("G00\r\n")));
+    QVERIFY(ReadProgramBytes(name, &bytes));
+    QCOMPARE(bytes, QByteArray("G00\r\n"));
+    struct stat status {};
+    QCOMPARE(::stat(path.constData(), &status), 0);
+    QCOMPARE(status.st_mode & 0777, mode_t(0640));
+    // Counted by the folder's own entries: Qt's listing leaves such names out.
+    DIR* folder = ::opendir(QFile::encodeName(dir.path()).constData());
+    QVERIFY(folder);
+    int files = 0;
+    while (const dirent* entry = ::readdir(folder)) files += entry->d_name[0] != '.';
+    ::closedir(folder);
+    QCOMPARE(files, 1);
   }
 
   void WriteThroughAHardLink() {
