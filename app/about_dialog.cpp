@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/fonts.h"
+#include "platform/picture.h"
 #include "platform/prompts.h"
 
 namespace zel {
@@ -18,7 +19,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("picIcon"));
-  icon->setPixmap(QIcon(QStringLiteral(":/app_icon.svg")).pixmap(64, 64));
+  icon->setPixmap(QIcon(PictureFile(QStringLiteral(":/app_icon.svg"))).pixmap(64, 64));
   icon->setFixedSize(64, 64);
 
   auto* title = new QLabel(kAppTitle, this);

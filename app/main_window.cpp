@@ -30,6 +30,7 @@
 #include "generators/tool/tool_dialog.h"
 #include "platform/fonts.h"
 #include "platform/machine.h"
+#include "platform/picture.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "preview/preview_window.h"
@@ -153,7 +154,7 @@ MainWindow::MainWindow(const MainWindowContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(kWindowCaption);
-  setWindowIcon(QIcon(QStringLiteral(":/app_icon.svg")));
+  setWindowIcon(QIcon(PictureFile(QStringLiteral(":/app_icon.svg"))));
   setFont(UiFont(9));
   setAcceptDrops(true);
 
@@ -373,7 +374,8 @@ void MainWindow::BuildToolbar() {
   toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
   for (const ToolKey& tool : kToolKeys) {
     const QString key = QString::fromUtf8(tool.key);
-    QAction* action = toolbar_->addAction(QIcon(QString::fromUtf8(tool.picture)), key);
+    QAction* action =
+        toolbar_->addAction(QIcon(PictureFile(QString::fromUtf8(tool.picture))), key);
     action->setObjectName(key);
     action->setData(key);
     action->setToolTip(key);

@@ -50,7 +50,8 @@ class PlainInputFilter : public QObject {
   bool FilterKey(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_Tab && mods == Qt::NoModifier) {
-      if (!box_->isReadOnly()) box_->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL, "\t");
+      if (!box_->isReadOnly())
+        box_->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, uintptr_t{0}, "\t");
       return true;
     }
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return true;

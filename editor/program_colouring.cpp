@@ -86,13 +86,14 @@ void ProgramColouring::SetWords(bool words) {
 void ProgramColouring::ApplyFonts() {
   // Style 0 carries the box's font (QsciScintilla::setFont); the others copy it.
   QByteArray family(256, '\0');
-  box_.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, 0UL, family.data());
+  box_.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, uintptr_t{0}, family.data());
   const long size = box_.SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL, 0UL);
   const long weight = box_.SendScintilla(QsciScintillaBase::SCI_STYLEGETWEIGHT, 0UL);
   const long charset = box_.SendScintilla(QsciScintillaBase::SCI_STYLEGETCHARACTERSET, 0UL);
   for (const StyleLook& look : kLooks) {
     const unsigned long style = StyleNumber(look.style);
-    box_.SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, style, family.constData());
+    box_.SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, static_cast<uintptr_t>(style),
+                       family.constData());
     box_.SendScintilla(QsciScintillaBase::SCI_STYLESETSIZEFRACTIONAL, style, size);
     box_.SendScintilla(QsciScintillaBase::SCI_STYLESETWEIGHT, style,
                        look.bold ? static_cast<long>(QsciScintillaBase::SC_WEIGHT_BOLD) : weight);
@@ -101,8 +102,10 @@ void ProgramColouring::ApplyFonts() {
   // Each style's twin looks exactly like it (see AlternateLongRuns).
   for (unsigned long style = 0; style < kProgramStyleCount; ++style) {
     const unsigned long twin = style + kTwinStyleOffset;
-    box_.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, style, family.data());
-    box_.SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, twin, family.constData());
+    box_.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, static_cast<uintptr_t>(style),
+                       family.data());
+    box_.SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, static_cast<uintptr_t>(twin),
+                       family.constData());
     for (const auto& [get, set] : kCopiedAttributes)
       box_.SendScintilla(set, twin, box_.SendScintilla(get, style));
   }
@@ -172,7 +175,7 @@ void ProgramColouring::StyleTo(long position) {
   }
   AlternateLongRuns(text, styles.data(), kCachedRun);
   send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(from));
-  box_.SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(end - from),
+  box_.SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<uintptr_t>(end - from),
                      reinterpret_cast<const char*>(styles.data()));
   // Styled only what is on the screen: the part between stays unstyled and is asked for
   // again when it is shown.

@@ -1,13 +1,8 @@
 #include "editor/text_codec.h"
 
 #include <array>
-#include <cstring>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
+#include <iterator>
+#include <vector>
 
 namespace zel {
 namespace {
@@ -28,118 +23,48 @@ struct Cp932Tables {
 constexpr char16_t kLead = 0xFFFF;
 constexpr char16_t kInvalid = 0xFFFE;
 
-#ifdef Q_OS_WIN
-// Returns the character for bytes, 0 when they are not exactly one character.
-char16_t SystemDecode(const char* bytes, int length) {
-  wchar_t out[4];
-  const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, length, out, 4);
-  return n == 1 ? static_cast<char16_t>(out[0]) : 0;
-}
-quint16 SystemEncode(char16_t c) {
-  char out[4];
-  BOOL used_default = FALSE;
-  const wchar_t in = static_cast<wchar_t>(c);
-  const int n =
-      WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &in, 1, out, 4, nullptr, &used_default);
-  if (used_default || n < 1 || n > 2) return 0;
-  return n == 1 ? static_cast<quint8>(out[0])
-                : static_cast<quint16>((static_cast<quint8>(out[0]) << 8) |
-                                       static_cast<quint8>(out[1]));
-}
-bool IsLeadByte(unsigned char b) { return IsDBCSLeadByteEx(932, b); }
-#else
-class Iconv {
- public:
-  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Iconv() {
-    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-  }
-  bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-  // Converts all of in; returns the number of output bytes or -1, with errno_out set.
-  int Convert(const char* in, size_t in_len, char* out, size_t out_len, int* error) {
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    char* in_ptr = const_cast<char*>(in);
-    char* out_ptr = out;
-    size_t in_left = in_len;
-    size_t out_left = out_len;
-    errno = 0;
-    const size_t r = iconv(cd_, &in_ptr, &in_left, &out_ptr, &out_left);
-    *error = (r == static_cast<size_t>(-1)) ? errno : 0;
-    if (r == static_cast<size_t>(-1)) return -1;
-    return static_cast<int>(out_len - out_left);
-  }
-
- private:
-  iconv_t cd_;
+// One lead byte's characters, for the trail bytes 40 to FC.
+struct Cp932Row {
+  quint8 lead;
+  const char16_t (&chars)[0xFC - 0x40 + 2];  // with the literal's closing 0
 };
 
-Iconv& Decoder() {
-  static Iconv cd("UTF-16LE", "CP932");
-  return cd;
-}
-Iconv& Encoder() {
-  static Iconv cd("CP932", "UTF-16LE");
-  return cd;
-}
-char16_t SystemDecode(const char* bytes, int length) {
-  char out[8];
-  int error = 0;
-  const int n = Decoder().Convert(bytes, length, out, sizeof out, &error);
-  if (n != 2) return 0;
-  return static_cast<char16_t>(static_cast<quint8>(out[0]) | (static_cast<quint8>(out[1]) << 8));
-}
-quint16 SystemEncode(char16_t c) {
-  const char in[2] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-  char out[8];
-  int error = 0;
-  const int n = Encoder().Convert(in, 2, out, sizeof out, &error);
-  if (n == 1) return static_cast<quint8>(out[0]);
-  if (n == 2)
-    return static_cast<quint16>((static_cast<quint8>(out[0]) << 8) | static_cast<quint8>(out[1]));
-  return 0;
-}
-bool IsLeadByte(unsigned char b) {
-  const char in[1] = {static_cast<char>(b)};
-  char out[8];
-  int error = 0;
-  return Decoder().Convert(in, 1, out, sizeof out, &error) < 0 && error == EINVAL;
-}
-#endif
+#include "editor/cp932_table.inc"
 
+static_assert(std::size(kCp932High) == 0x80 + 1);
+
+// The tables come from one source, the same on every platform (cp932_table.inc), not from the
+// system's conversion: Windows' own code page 932 takes bytes such as 80 for characters that
+// other systems do not, and a file must read and write back the same bytes everywhere.
 Cp932Tables BuildTables() {
   Cp932Tables t;
-#ifndef Q_OS_WIN
-  if (!Decoder().valid() || !Encoder().valid()) qFatal("code page 932 conversion not available");
-#endif
-  for (int b = 0; b < 256; ++b) {
-    const char byte = static_cast<char>(b);
-    if (b < 0x80) {
-      t.single[b] = static_cast<char16_t>(b);
-    } else if (IsLeadByte(static_cast<unsigned char>(b))) {
-      t.single[b] = kLead;
-    } else {
-      const char16_t c = SystemDecode(&byte, 1);
-      t.single[b] = c ? c : kInvalid;
+  for (int b = 0; b < 0x80; ++b) t.single[b] = static_cast<char16_t>(b);
+  for (int b = 0x80; b < 256; ++b) {
+    const char16_t c = kCp932High[b - 0x80];
+    t.single[b] = c ? c : kInvalid;
+  }
+  for (const Cp932Row& row : kCp932Rows) {
+    t.single[row.lead] = kLead;
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      if (const char16_t c = row.chars[trail - 0x40]) t.pairs[(row.lead << 8) | trail] = c;
     }
   }
-  for (int lead = 0x80; lead < 256; ++lead) {
-    if (t.single[lead] != kLead) continue;
-    for (int trail = 0x40; trail < 256; ++trail) {
-      const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-      const char16_t c = SystemDecode(pair, 2);
-      if (c) t.pairs[(lead << 8) | trail] = c;
-    }
-  }
-  // The encoder's choice for every character that some bytes decode to.
+  // The encoder's choice for every character that some bytes decode to: its single byte, else
+  // the pair that is not a second form.
+  std::vector<bool> second_form(65536, false);
+  for (const quint16 pair : kCp932SecondForms) second_form[pair] = true;
   for (int b = 0; b < 256; ++b) {
     const char16_t c = t.single[b];
     if (c != kLead && c != kInvalid) t.encode[c] = static_cast<quint16>(b);
   }
   for (int p = 0; p < 65536; ++p) {
     const char16_t c = t.pairs[p];
-    if (!c) continue;
-    if (!t.encode[c]) t.encode[c] = SystemEncode(c);
-    if (!t.encode[c]) t.encode[c] = static_cast<quint16>(p);
+    if (c && !second_form[p] && !t.encode[c]) t.encode[c] = static_cast<quint16>(p);
+  }
+  // A character with no form of its own keeps the first pair it has (none in the table).
+  for (int p = 0; p < 65536; ++p) {
+    const char16_t c = t.pairs[p];
+    if (c && !t.encode[c]) t.encode[c] = static_cast<quint16>(p);
   }
   for (int p = 0; p < 65536; ++p) {
     const char16_t c = t.pairs[p];

@@ -55,8 +55,8 @@ class TextCodec {
   virtual EncodeResult Encode(QByteArrayView utf8, const std::vector<ByteForm>& forms) const = 0;
 };
 
-// Code page 932 (Windows-31J). The tables come from the system's own conversion of the code
-// page (iconv's "CP932" here, the system code page on Windows), read once on first use.
+// Code page 932 (Windows-31J), from one table for every platform (the C library's Windows-31J
+// character map), so that a file reads and writes back the same on Windows and elsewhere.
 const TextCodec& Cp932();
 
 // The private-use character U+F700 + b stands for the undecodable byte b (80 to FF).

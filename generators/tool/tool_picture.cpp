@@ -1,8 +1,6 @@
 #include "generators/tool/tool_picture.h"
 
-#include <QFile>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include "platform/twips.h"
 
@@ -10,12 +8,11 @@ namespace zel {
 
 ToolPicture::ToolPicture(const QString& name, const QString& resource, QSize fallback,
                          QSize largest, QWidget* parent)
-    : QFrame(parent), renderer_(new QSvgRenderer(this)), fallback_(fallback), largest_(largest) {
+    : QFrame(parent), fallback_(fallback), largest_(largest) {
   setObjectName(name);
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(2);
   setAutoFillBackground(true);
-  renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
   Load(resource);
   hide();
 }
@@ -23,18 +20,17 @@ ToolPicture::ToolPicture(const QString& name, const QString& resource, QSize fal
 void ToolPicture::Load(const QString& resource) {
   if (resource == resource_) return;
   resource_ = resource;
-  // Asking the renderer for a file that is not there would only print a warning: look first.
-  has_picture_ = QFile::exists(resource) && renderer_->load(resource);
+  picture_.Load(resource);
   update();
 }
 
-bool ToolPicture::HasPicture() const { return has_picture_; }
+bool ToolPicture::HasPicture() const { return picture_.IsValid(); }
 
 void ToolPicture::ShowAt(int left, int top) {
   const int border = 2 * frameWidth();
   const QSize room(TwipsToPixels(largest_.width()) - border,
                    TwipsToPixels(largest_.height()) - border);
-  QSize inner = HasPicture() ? renderer_->defaultSize()
+  QSize inner = HasPicture() ? picture_.NaturalSize()
                              : QSize(TwipsToPixels(fallback_.width()) - border,
                                      TwipsToPixels(fallback_.height()) - border);
   if (inner.width() > room.width() || inner.height() > room.height()) {
@@ -49,7 +45,7 @@ void ToolPicture::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   if (!HasPicture()) return;
   QPainter painter(this);
-  renderer_->render(&painter, contentsRect());
+  picture_.Paint(painter, contentsRect());
 }
 
 }  // namespace zel

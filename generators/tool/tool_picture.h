@@ -4,12 +4,12 @@
 #include <QSize>
 #include <QString>
 
-class QSvgRenderer;
+#include "platform/picture.h"
 
 namespace zel {
 
 // One of the tool dialog's illustrations (Picture1(i), Picture2(i)): a picture box with a
-// three-dimensional border that shows its SVG picture at the picture's natural size. A picture
+// three-dimensional border that shows its picture at the picture's natural size. A picture
 // that is missing from the resources (or unreadable) leaves an empty box of the fallback size;
 // the dialog works the same either way.
 class ToolPicture : public QFrame {
@@ -37,9 +37,8 @@ class ToolPicture : public QFrame {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QSvgRenderer* renderer_;
+  Picture picture_;
   QString resource_;
-  bool has_picture_ = false;
   QSize fallback_;
   QSize largest_;
 };

@@ -14,7 +14,9 @@
 #include <QToolBar>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 #include "app/about_dialog.h"
 #include "app/main_window.h"
@@ -566,6 +568,9 @@ class MainWindowTest : public QObject {
   }
 
   void SaveAsKeepsAnExistingNameAsPicked() {
+#ifdef Q_OS_WIN
+    QSKIP("a.min and A.MIN are two files only where file names keep their case");
+#endif
     QTemporaryDir dir;
     const QString lower = dir.filePath(QStringLiteral("a.min"));
     const QString upper = dir.filePath(QStringLiteral("A.MIN"));
@@ -1007,6 +1012,9 @@ class MainWindowTest : public QObject {
   }
 
   void OpenOfAFifoChangesNothing() {
+#ifdef Q_OS_WIN
+    QSKIP("FIFOs are POSIX's");
+#else
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("PIPE.MIN"));
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
@@ -1019,6 +1027,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.prompts.requests.last().text, fifo + QStringLiteral(" ファイルが開けません."));
     QCOMPARE(f.Text(), QStringLiteral("G00"));
     QVERIFY(f.Doc().Modified());
+#endif
   }
 
   void WindowsPathsShowBackslashes() {

@@ -37,7 +37,7 @@ void Edit(EditorBox& box, Way way, qint64 start, qint64 length, const QString& t
       break;
     case Way::kTyped:
       box.Select(start, length);
-      box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL, text.toUtf8().constData());
+      box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, uintptr_t{0}, text.toUtf8().constData());
       break;
     case Way::kNewText:
       box.SetDocument(Utf8(after));

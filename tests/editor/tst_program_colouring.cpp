@@ -152,7 +152,8 @@ class ProgramColouringTest : public QObject {
     Prepare(box, text.toUtf8());
     StyleTo(box, -1);
     box.SetCaret(at);
-    box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL, insert.toUtf8().constData());
+    box.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, uintptr_t{0},
+                      insert.toUtf8().constData());
     QCOMPARE(StyleAt(box, probe), style);
     const long line = box.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
                                         static_cast<unsigned long>(box.ByteFromChar(at)));

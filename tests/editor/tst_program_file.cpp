@@ -3,11 +3,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <QMimeData>
 #include <QUrl>
@@ -85,14 +87,23 @@ class ProgramFileTest : public QObject {
     QVERIFY(!ReadProgramBytes(dir.path(), &bytes));  // a folder
     QVERIFY(bytes.isEmpty());
     QVERIFY(!ReadProgramBytes(dir.filePath(QStringLiteral("missing.MIN")), &bytes));
-    QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")),
-                        dir.filePath(QStringLiteral("broken.MIN"))));
-    QVERIFY(!ReadProgramBytes(dir.filePath(QStringLiteral("broken.MIN")), &bytes));
     const QString empty = dir.filePath(QStringLiteral("EMPTY.MIN"));
     QFile file(empty);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     QVERIFY(ReadProgramBytes(empty, &bytes));
+    QVERIFY(bytes.isEmpty());
+  }
+
+  void BrokenLinkIsNotRead() {
+#ifdef Q_OS_WIN
+    QSKIP("QFile::link makes a shortcut file on Windows, which is an ordinary file");
+#endif
+    QTemporaryDir dir;
+    QByteArray bytes("left over");
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")),
+                        dir.filePath(QStringLiteral("broken.MIN"))));
+    QVERIFY(!ReadProgramBytes(dir.filePath(QStringLiteral("broken.MIN")), &bytes));
     QVERIFY(bytes.isEmpty());
   }
 
@@ -135,6 +146,9 @@ class ProgramFileTest : public QObject {
     QFETCH(QString, kind);
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("SPECIAL.MIN"));
+#ifdef Q_OS_WIN
+    if (kind != QStringLiteral("large")) QSKIP("FIFOs, sockets and /dev are POSIX's");
+#else
     int socket_fd = -1;
     if (kind == QStringLiteral("fifo") || kind == QStringLiteral("link to fifo")) {
       QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
@@ -153,7 +167,9 @@ class ProgramFileTest : public QObject {
       QVERIFY(name.size() < qsizetype(sizeof address.sun_path));
       std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
       QCOMPARE(::bind(socket_fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    } else {
+    } else
+#endif
+    {
       QFile large(path);
       QVERIFY(large.open(QIODevice::WriteOnly));
       QVERIFY(large.resize(kMaxProgramFileBytes + 1));  // sparse: takes no room
@@ -161,10 +177,15 @@ class ProgramFileTest : public QObject {
     QByteArray bytes("left over");
     QVERIFY(!ReadProgramBytes(path, &bytes));
     QVERIFY(bytes.isEmpty());
+#ifndef Q_OS_WIN
     if (socket_fd >= 0) ::close(socket_fd);
+#endif
   }
 
   void WriteKeepsPermissions() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows keeps no owner, group and other permissions, only a read-only flag");
+#endif
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("A.MIN"));
     QVERIFY(WriteProgramBytes(path, QByteArray("old")));
@@ -270,13 +291,18 @@ class ProgramFileTest : public QObject {
       QByteArray bytes;
       QVERIFY(ReadProgramBytes(path, &bytes));
       QCOMPARE(bytes, QByteArray("G00\r\nM02"));
+#ifndef Q_OS_WIN  // Windows keeps a read-only flag only
       QCOMPARE(QFile::permissions(path) & ~QFile::Permissions(0x0F00),
                QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+#endif
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
   }
 
   void WriteIntoReadOnlyFolder() {
+#ifdef Q_OS_WIN
+    QSKIP("a Windows folder has no write permission: a read-only folder still takes new files");
+#else
     // A writable file in a folder the user may not write into is written in place. The
     // superuser may write into any folder, so as superuser an ordinary user (nobody) does
     // the write in a child process.
@@ -315,6 +341,7 @@ class ProgramFileTest : public QObject {
     QCOMPARE(QFile::permissions(path) & ~QFile::Permissions(0x0F00),
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     QVERIFY(!QFile::exists(new_path));
+#endif
   }
 };
 

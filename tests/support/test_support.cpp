@@ -1,6 +1,8 @@
 #include "tests/support/test_support.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -30,6 +32,17 @@ void IsolateSettings() {
   QStandardPaths::setTestModeEnabled(true);
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+#ifdef Q_OS_WIN
+  // Windows' native store is the registry, which no path redirects: the tests use a file
+  // store in the folder instead, and never touch the user's own settings.
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+#endif
+}
+
+QString PictureSource(const QString& svg_resource) {
+  if (QFile::exists(svg_resource)) return svg_resource;
+  return qEnvironmentVariable("ZEL_SOURCE_DIR") + QStringLiteral("/resources/") +
+         QFileInfo(svg_resource).fileName();
 }
 
 QString Describe(const PromptRequest& request) {

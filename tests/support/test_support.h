@@ -69,6 +69,11 @@ class RecordingBlockSink : public BlockSink {
 // checks all four: "データが未設定です。 | ZEL_Editor | warning | OK".
 QString Describe(const PromptRequest& request);
 
+// The SVG source of a picture (":/chuck_od.svg"): the resource itself where the build carries
+// SVG pictures, else the file in the source folder's resources/ (ZEL_SOURCE_DIR) that the
+// build's PNG pictures were rendered from.
+QString PictureSource(const QString& svg_resource);
+
 // Points the per-user settings store at a fresh temporary folder. Call before the first
 // QSettings is made.
 void IsolateSettings();

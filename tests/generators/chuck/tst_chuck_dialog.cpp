@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
 #include <QTest>
 #include <QXmlStreamReader>
 
 #include "generators/chuck/chuck_dialog.h"
+#include "generators/common/illustration.h"
 #include "tests/support/dialog_harness.h"
 
 namespace zel {
@@ -103,9 +103,9 @@ void TestChuckDialog::OpeningState() {
   QVERIFY(Find<QRadioButton>("Option3")->isChecked());
   QVERIFY(!Find<QCheckBox>("Check1")->isChecked());
   QVERIFY(!Find<QCheckBox>("Check2")->isChecked());
-  QVERIFY(Find<QSvgWidget>("Picture1(0)")->isVisible());
-  QVERIFY(!Find<QSvgWidget>("Picture1(1)")->isVisible());
-  QCOMPARE(Find<QSvgWidget>("Picture1(0)")->geometry(), QRect(8, 13, 440, 233));
+  QVERIFY(Find<Illustration>("Picture1(0)")->isVisible());
+  QVERIFY(!Find<Illustration>("Picture1(1)")->isVisible());
+  QCOMPARE(Find<Illustration>("Picture1(0)")->geometry(), QRect(8, 13, 440, 233));
 }
 
 void TestChuckDialog::Captions_data() {
@@ -485,8 +485,8 @@ void TestChuckDialog::OptionsAndChecksReturnToD1() {
 }
 
 void TestChuckDialog::IllustrationFollowsClamping() {
-  auto* od = Find<QSvgWidget>("Picture1(0)");
-  auto* id = Find<QSvgWidget>("Picture1(1)");
+  auto* od = Find<Illustration>("Picture1(0)");
+  auto* id = Find<Illustration>("Picture1(1)");
   Click("Option2");
   QVERIFY(!od->isVisible());
   QVERIFY(id->isVisible());
@@ -504,7 +504,7 @@ void TestChuckDialog::IllustrationsNameEveryDimension_data() {
 
 void TestChuckDialog::IllustrationsNameEveryDimension() {
   QFETCH(QString, resource);
-  QFile file(resource);
+  QFile file(test::PictureSource(resource));
   QVERIFY(file.open(QIODevice::ReadOnly));
   QXmlStreamReader svg(&file);
   QStringList texts;
