@@ -68,10 +68,12 @@ Picture::Picture() : renderer_(std::make_unique<QSvgRenderer>()) {
 Picture::Picture(const QString& svg_resource) : Picture() { Load(svg_resource); }
 
 bool Picture::Load(const QString& svg_resource) {
+  // A new renderer, so that a failed load shows nothing rather than the picture before.
+  auto renderer = std::make_unique<QSvgRenderer>();
   // Asking the renderer for a file that is not there would only print a warning: look first.
-  // A failed load leaves the renderer empty, not showing the picture before.
-  if (!QFile::exists(svg_resource) || !renderer_->load(svg_resource)) renderer_->load(QByteArray());
-  renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+  if (QFile::exists(svg_resource)) renderer->load(svg_resource);
+  renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+  renderer_ = std::move(renderer);
   return IsValid();
 }
 
