@@ -226,11 +226,13 @@ bool Finder::Read(int first, int last, FoundBlock& found) {
 }
 
 void Finder::ReadTool(const QString& tool_number, FoundBlock& found) {
-  // The reader has checked the kind and the pair; only a missing shape number is left.
+  // The reader has checked the kind and the pair; a missing shape number is what is left.
   const ToolData& tool = read_.tools.front();
-  if (!tool.shape) {
-    found.problem =
-        BlockProblem{tool.line, bodies_[tool.line - block_.first_line], kToolWithoutShape};
+  const ShapeEntry* shape = tool.kind && tool.shape ? FindShape(*tool.kind, *tool.shape) : nullptr;
+  if (!shape) {
+    found.problem = BlockProblem{
+        tool.line, bodies_[tool.line - block_.first_line],
+        tool.shape ? ReadProblemText(ReadProblem::kUnknownToolShape) : kToolWithoutShape};
     return;
   }
   const QHash<QString, QString> texts = ValueTexts(bodies_);
@@ -251,7 +253,6 @@ void Finder::ReadTool(const QString& tool_number, FoundBlock& found) {
   input.nose_position = position >= 1 && position <= kNosePositionCount && position == int(position)
                             ? int(position)
                             : 0;
-  const ShapeEntry* shape = FindShape(input.kind, input.shape);
   const FieldSetRows& rows = FieldSetOf(shape->field_set);
   int row = 0;
   for (Dimension dimension : rows.rows) input.rows[row++] = text_of(dimension);
