@@ -455,7 +455,7 @@ void PreviewWindow::GoToProblem(QTreeWidgetItem* item) {
 }
 
 void PreviewWindow::EditBlockOf(QTreeWidgetItem* item) {
-  if (!item) return;
+  if (!item || !item->data(0, Qt::UserRole).isValid()) return;
   const int line = item->data(0, Qt::UserRole).toInt();
   editor_.setCursorPosition(line, 0);
   editor_.ensureLineVisible(line);
