@@ -2,7 +2,6 @@
 #include <QTest>
 
 #include "generators/chuck/chuck_block.h"
-#include "generators/frontview/front_view_block.h"
 #include "generators/sideview/work_shape.h"
 #include "generators/tool/tool_block.h"
 #include "reopen/written_block.h"
@@ -75,7 +74,6 @@ void TestWrittenBlock::FindsTheBlockAtTheLine_data() {
   QTest::addColumn<QString>("found");
   // clang-format off
   QTest::newRow("a line of the main program")        << 0  << "none";
-  QTest::newRow("chuck from its first line")         << 1  << "chuck 1-4";
   QTest::newRow("chuck from its barrier line")       << 4  << "chuck 1-4";
   QTest::newRow("tool 5 from its nose line")         << 6  << "tool 5-6";
   QTest::newRow("tool 6 right after tool 5")         << 7  << "tool 7-7";
@@ -101,11 +99,19 @@ void TestWrittenBlock::WrittenBlocksComeBackExactly() {
   QRandomGenerator random(26);
   const auto number = [&random] { return QString::number(random.bounded(-2000, 2000) / 8.0); };
   const auto yes = [&random] { return random.bounded(2) == 1; };
-  QStringList blocks = {
+  // clang-format off
+  QStringList blocks = {  // the worked examples of the four dialogs first
+      Lines({"NOEX VCHIO=0 (OD CLAMP)", "NOEX VCHSW=1 (CENTER WORK)", "NOEX VCHKD=50 VCHKL=20",
+             "NOEX VCHKX=100 VCHKZ=-150", "NOEX VTSDA=10 VTSDB=30", "NOEX VTSL=40 VWKR=200",
+             "N000 M25 (CHUCK BARRIER ON)", "N000 M21 (TAILSTOCK BARRIER ON)"}),
+      Lines({"NOEX VTLIN[5]=14 VTLFN[5]=1 VTLL[5]=30 VTLD[5]=12", "NOEX VNSRX[5]=0 VNSRZ[5]=0.4 VNRPN[5]=6"}),
+      Lines({"N000 DEF WORK", "N000 PS RC,[0,0],[50,80]", "N000 PT LF,RC,[-50,0],[80,60],[20,0]",
+             "N000 PS RC,[0,0],[40,30],0", "N000 END"}),
+      Lines({"N000 DEF WORKF", "N000 PF 0,[0,0],100,D", "N000 PF 0,[0,0],60,D,0", "N000 PO [0, 30]",
+             "N000 CI [0,0],[0,- 30],R,0", "N000 END"}),
+      // clang-format on
       MakeWorkTransfer(MakeWorkFrame(true).insert(18, "N000 PT SD,LC,[5,0],[40,40],[20,11],0\r\n"),
-                       true),
-      FrontViewFrame(FrontSpindle::kFirst)
-          .insert(16, FrontShapeLines(FrontShape::kInnerCircle, *ReadFrontDiameter("75")))};
+                       true)};
   for (int i = 0; i < 40; ++i) {
     const bool centre = yes();
     blocks << MakeChuckBlock({number(), number(), number(), number(), centre ? number() : "",
