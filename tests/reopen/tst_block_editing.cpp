@@ -50,6 +50,7 @@ class TestBlockEditing : public QObject {
   void MessagesBeforeOpening();
   void EditAndTransferBack_data();
   void EditAndTransferBack();
+  void ToolTransferBeforeWritingIsRefused();
 };
 
 void TestBlockEditing::MessagesBeforeOpening_data() {
@@ -136,6 +137,25 @@ void TestBlockEditing::EditAndTransferBack() {
   expected.replace(before, after);
   QCOMPARE(test::BoxText(box), expected);
   QCOMPARE(box.SelectionStart(), edit->start + edit->length + after.size() - before.size());
+}
+
+void TestBlockEditing::ToolTransferBeforeWritingIsRefused() {
+  // The reopened tool's pane starts empty: handing it over would only delete the tool.
+  EditorBox box;
+  test::SetBoxText(box, kProgram);
+  test::RecordingPrompts prompts;
+  const std::optional<BlockEdit> edit = PrepareBlockEdit(box, 7, prompts, nullptr);
+  QVERIFY(edit);
+  RangeBlockSink sink(box, edit->start, edit->length);
+  const auto opened = MakeReopenedDialog(edit->block, GeneratorContext{prompts, sink}, nullptr);
+  opened->show();
+  QTest::mouseClick(test::Child<QPushButton>(opened.get(), "Command2"), Qt::LeftButton);
+  QCOMPARE(
+      test::Describe(prompts.requests.value(0)),
+      "書き込まれたブロックがありません。「プログラム  書き込み」を押してから転送してください。"
+      " | ZEL_Editor | warning | OK");
+  QVERIFY(opened->isVisible());
+  QCOMPARE(test::BoxText(box), kProgram);
 }
 
 }  // namespace zel
