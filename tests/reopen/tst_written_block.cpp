@@ -150,8 +150,6 @@ void TestWrittenBlock::OtherFormsAreRewritten_data() {
                                 << "0: NOEX VTLFN[5]=1 VTLIN[5]=14 VTLL[5]=30 VTLD[5]=12 -> NOEX VTLIN[5]=14 VTLFN[5]=1 VTLL[5]=30 VTLD[5]=12";
   QTest::newRow("an end face in chuck work") << Lines({"NOEX VCHKD=50 VCHKL=20", "NOEX VCHKX=1 VCHKZ=2", "NOEX VWKR=500"})
                                 << "2: NOEX VWKR=500 -> NOEX VWKR=9999";
-  QTest::newRow("nose position 0 with a radius") << Lines({"NOEX VTLIN[5]=14 VTLFN[5]=1 VTLL[5]=30 VTLD[5]=12", "NOEX VNSRX[5]=0 VNSRZ[5]=0.4 VNRPN[5]=0"})
-                                << "1: NOEX VNSRX[5]=0 VNSRZ[5]=0.4 VNRPN[5]=0 -> NOEX VNSRX[5]=0 VNSRZ[5]=0.4 VNRPN[5]=6";
   QTest::newRow("a VSCTA line of another form is no part") << Lines({"N000 DEF WORK", "N000 END", "NOEX VSCTA=2"})
                                 << "exact";
   // clang-format on
