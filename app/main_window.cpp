@@ -34,6 +34,7 @@
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "preview/preview_window.h"
+#include "preview/toolpath_panel.h"
 #include "reopen/block_editing.h"
 #include "platform/wrapping_button.h"
 #include "search/search_commands.h"
@@ -469,6 +470,9 @@ void MainWindow::mnuViewPreview_Click() {
       activateWindow();
       Command(QStringLiteral("EditBlock"))->trigger();
     });
+    // The tool path's machine rates come from the settings and go back as they are changed.
+    preview_->Toolpath()->SetRates(ReadMachineRates());
+    connect(preview_->Toolpath(), &ToolpathPanel::RatesChanged, this, &WriteMachineRates);
     // Beside the main window: to its right where the screen has room, else to its left.
     const QRect frame = frameGeometry();
     const QRect screen = this->screen()->availableGeometry();

@@ -17,6 +17,10 @@ const QString kMainLeft = QStringLiteral("MainLeft");
 const QString kMainTop = QStringLiteral("MainTop");
 const QString kOpenPathName = QStringLiteral("OpenPathName");
 const QString kSyntaxColour = QStringLiteral("SyntaxColour");
+const QString kRapidX = QStringLiteral("RapidX");
+const QString kRapidZ = QStringLiteral("RapidZ");
+const QString kSpindleMax = QStringLiteral("SpindleMax");
+const QString kToolChange = QStringLiteral("ToolChange");
 
 // The program only ever stores numbers here; anything else counts as 0, and so do "nan"
 // and "inf", which no window position can be.
@@ -50,9 +54,36 @@ WindowSettings ReadWindowSettings() {
   settings.left = NumberOf(store.value(kMainLeft, QStringLiteral("0")));
   settings.top = NumberOf(store.value(kMainTop, QStringLiteral("0")));
   settings.open_path = store.value(kOpenPathName, settings.open_path).toString();
-  settings.syntax_colour =
-      store.value(kSyntaxColour).toString().trimmed() != QStringLiteral("0");
+  settings.syntax_colour = store.value(kSyntaxColour).toString().trimmed() != QStringLiteral("0");
   return settings;
+}
+
+MachineRates ReadMachineRates() {
+  QSettings store(kApplication, kApplication);
+  store.beginGroup(kSection);
+  // A value of the right sign, or the default.
+  auto read = [&store](const QString& key, double fallback, bool zero_allowed) {
+    bool ok = false;
+    const double value = store.value(key).toString().trimmed().toDouble(&ok);
+    const bool usable = ok && std::isfinite(value) && (zero_allowed ? value >= 0 : value > 0);
+    return usable ? value : fallback;
+  };
+  const MachineRates defaults;
+  MachineRates rates;
+  rates.rapid_x = read(kRapidX, defaults.rapid_x, false);
+  rates.rapid_z = read(kRapidZ, defaults.rapid_z, false);
+  rates.spindle_max = read(kSpindleMax, defaults.spindle_max, false);
+  rates.tool_change = read(kToolChange, defaults.tool_change, true);
+  return rates;
+}
+
+void WriteMachineRates(const MachineRates& rates) {
+  QSettings store(kApplication, kApplication);
+  store.beginGroup(kSection);
+  store.setValue(kRapidX, QString::number(rates.rapid_x));
+  store.setValue(kRapidZ, QString::number(rates.rapid_z));
+  store.setValue(kSpindleMax, QString::number(rates.spindle_max));
+  store.setValue(kToolChange, QString::number(rates.tool_change));
 }
 
 int StoredPositionPixels(double twips) {

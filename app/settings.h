@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include "toolpath/cycle_time.h"
+
 namespace zel {
 
 // What the main window keeps in the per-user settings store (application "ZEL_Editor",
@@ -20,6 +22,12 @@ struct WindowSettings {
 WindowSettings ReadWindowSettings();
 // Writes "OpenPathName" and, unless position is false, "MainLeft" and "MainTop".
 void WriteWindowSettings(const WindowSettings& settings, bool position);
+
+// The machine's rates of the cycle time: "RapidX", "RapidZ" (m/min), "SpindleMax" (rpm) and
+// "ToolChange" (seconds). A stored value that is not a number the time model can use (rates and
+// the spindle limit above 0, the tool change 0 or more) takes its default.
+MachineRates ReadMachineRates();
+void WriteMachineRates(const MachineRates& rates);
 
 // A stored position in twips as pixels. Values beyond any screen are cut to ±10,000,000
 // twips first, so that the conversion stays within the range of an int.

@@ -64,8 +64,9 @@ PreviewReading ReadPreview(QByteArrayView utf8) {
         AddProblem(program, {shape.line, shape.text, ReadProblem::kShapeNotComputable});
     }
     const int spindle = block.second_spindle ? 1 : 0;
-    reading.sections[kSectionWork + spindle] =
-        DrawSideSection(plan, spindle == 0 ? &program.chuck : nullptr);
+    const ChuckValues* chuck = spindle == 0 ? &program.chuck : nullptr;
+    reading.sections[kSectionWork + spindle] = DrawSideSection(plan, chuck);
+    if (spindle == 0) reading.work_scale = SideSectionScale(plan, chuck);
   }
   for (const FrontBlock& block : program.front_blocks) {
     if (!block.replaced)

@@ -21,6 +21,9 @@ struct PreviewReading {
   // Null where the program has no such block; the drawn blocks are the last of each kind
   // and spindle, and the chuck and tailstock are drawn on the first spindle's X-Z section.
   std::array<QImage, kSectionCount> sections;
+  // Pixels a unit of the first spindle's X-Z picture (below 1 for a part too large to draw at
+  // one pixel a unit).
+  double work_scale = 1;
 };
 
 // Reads the text as the editor box holds it, in UTF-8.

@@ -1,6 +1,7 @@
 #include "preview/preview_window.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include "platform/fonts.h"
 #include "preview/background_jobs.h"
 #include "preview/side_section.h"
+#include "preview/toolpath_panel.h"
 
 namespace zel {
 
@@ -258,12 +260,21 @@ PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
   new QGridLayout(sections_);
   sections_->layout()->setContentsMargins(0, 0, 0, 0);
 
-  auto* layout = new QVBoxLayout(this);
+  // The graphic on the left, the main program's tool path on the right.
+  auto* graphic = new QWidget(this);
+  auto* layout = new QVBoxLayout(graphic);
+  layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(status_);
   layout->addWidget(chuck_);
   layout->addWidget(sections_, 1);
   layout->addWidget(splitter, 1);
-  resize(720, 800);
+  toolpath_ = new ToolpathPanel(editor_, this);
+  auto* halves = new QSplitter(Qt::Horizontal, this);
+  halves->addWidget(graphic);
+  halves->addWidget(toolpath_);
+  halves->setSizes({540, 700});
+  (new QHBoxLayout(this))->addWidget(halves);
+  resize(1240, 800);
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -299,6 +310,7 @@ void PreviewWindow::Reread() {
   jobs_->Start<PreviewReading>(
       kReadingJob, [utf8 = std::move(utf8)] { return ReadPreview(utf8); },
       [this](PreviewReading reading) { Show(std::move(reading)); });
+  toolpath_->Interpret();
 }
 
 bool PreviewWindow::Reading() const { return jobs_->Busy(kReadingJob); }
@@ -312,6 +324,9 @@ void PreviewWindow::Show(PreviewReading reading) {
   ShowChuck();
   ShowTools();
   ShowMaterial();
+  // The tool path is drawn over the first spindle's X-Z section, at one scale with it.
+  toolpath_->SetMaterial(reading.sections[kSectionWork], reading.work_scale);
+  toolpath_->SetRegisteredTools(program_.tools);
   ShowSections(std::move(reading.sections));
   ShowProblems();
   emit ReadingShown();

@@ -18,6 +18,7 @@ namespace zel {
 
 class BackgroundJobs;
 class EditorBox;
+class ToolpathPanel;
 
 // A section picture drawn by a dialog's own routines at one pixel a unit, shown scaled to fit
 // the view; the mouse wheel zooms about the point under the mouse, dragging moves the
@@ -84,6 +85,8 @@ class PreviewWindow : public QWidget {
   void Reread();
   // Whether a reading runs or waits whose result has yet to be shown.
   bool Reading() const;
+  // The main program's tool path and cycle time beside the graphic.
+  ToolpathPanel* Toolpath() const { return toolpath_; }
 
  signals:
   // The editor's caret was put on the line of a problem (0-based).
@@ -123,6 +126,7 @@ class PreviewWindow : public QWidget {
   QTreeWidget* material_ = nullptr;
   QTreeWidget* problems_ = nullptr;
   QWidget* sections_ = nullptr;
+  ToolpathPanel* toolpath_ = nullptr;
 };
 
 // The texts the window shows for the values it read.

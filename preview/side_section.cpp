@@ -214,30 +214,53 @@ ShapeDrawing ScaledDrawing(const ShapeDrawing& drawing, double scale) {
   return scaled;
 }
 
-QImage DrawSideSection(const SidePlan& plan, const ChuckValues* chuck) {
+namespace {
+
+// What DrawSideSection draws and at which scale.
+struct SideLayout {
   QList<QList<QPointF>> jaw;
   std::optional<QList<QPointF>> centre;
+  double z = 0;  // the farthest Z on either side of the origin
+  double x = 0;  // the farthest radius above or below the axis
+  double scale = 1;
+};
+
+SideLayout LayOut(const SidePlan& plan, const ChuckValues* chuck) {
+  SideLayout layout;
   if (chuck) {
     if (const std::optional<QList<QPointF>> upper = JawOutline(*chuck))
-      jaw = {*upper, MirroredOutline(*upper)};
-    centre = CentreOutline(*chuck);
+      layout.jaw = {*upper, MirroredOutline(*upper)};
+    layout.centre = CentreOutline(*chuck);
   }
-  QList<QList<QPointF>> outlines = jaw;
-  if (centre) outlines << *centre;
+  QList<QList<QPointF>> outlines = layout.jaw;
+  if (layout.centre) outlines << *layout.centre;
   const QRectF extent = SectionExtent(plan, outlines);
   // The origin stays in the middle, as in the dialog: the picture reaches as far to each side
   // as the farthest point does.
-  const double z = std::max(std::abs(extent.left()), std::abs(extent.right()));
-  const double x = std::max(std::abs(extent.top()), std::abs(extent.bottom()));
-  const double scale =
-      std::min(FittingScale(z, kSideSectionMaxWidth), FittingScale(x, kSideSectionMaxHeight));
-  PreviewCanvas canvas(
-      QSize(Side(z * scale, kSideSectionMaxWidth), Side(x * scale, kSideSectionMaxHeight)));
+  layout.z = std::max(std::abs(extent.left()), std::abs(extent.right()));
+  layout.x = std::max(std::abs(extent.top()), std::abs(extent.bottom()));
+  layout.scale = std::min(FittingScale(layout.z, kSideSectionMaxWidth),
+                          FittingScale(layout.x, kSideSectionMaxHeight));
+  return layout;
+}
+
+}  // namespace
+
+double SideSectionScale(const SidePlan& plan, const ChuckValues* chuck) {
+  return LayOut(plan, chuck).scale;
+}
+
+QImage DrawSideSection(const SidePlan& plan, const ChuckValues* chuck) {
+  const SideLayout layout = LayOut(plan, chuck);
+  const double scale = layout.scale;
+  PreviewCanvas canvas(QSize(Side(layout.z * scale, kSideSectionMaxWidth),
+                             Side(layout.x * scale, kSideSectionMaxHeight)));
   InitWorkPreview(canvas);
   for (const ShapeDrawing& drawing : plan.drawings)
     DrawShape(canvas, scale == 1 ? drawing : ScaledDrawing(drawing, scale));
-  for (const QList<QPointF>& outline : jaw) DrawOutline(canvas, Scaled(outline, scale), kJawColor);
-  if (centre) DrawOutline(canvas, Scaled(*centre, scale), kCentreColor);
+  for (const QList<QPointF>& outline : layout.jaw)
+    DrawOutline(canvas, Scaled(outline, scale), kJawColor);
+  if (layout.centre) DrawOutline(canvas, Scaled(*layout.centre, scale), kCentreColor);
   return canvas.Image();
 }
 

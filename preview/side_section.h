@@ -80,6 +80,9 @@ QRectF SectionExtent(const SidePlan& plan, const QList<QList<QPointF>>& outlines
 // alike until it fits.
 QImage DrawSideSection(const SidePlan& plan, const ChuckValues* chuck);
 
+// The pixels a unit DrawSideSection draws the same block at: 1, or less for a larger part.
+double SideSectionScale(const SidePlan& plan, const ChuckValues* chuck);
+
 // A shape's drawing with every length multiplied by `scale` (angles stay).
 ShapeDrawing ScaledDrawing(const ShapeDrawing& drawing, double scale);
 

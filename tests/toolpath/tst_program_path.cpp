@@ -1,10 +1,13 @@
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 #include <cmath>
 #include <numbers>
 
 #include "editor/text_codec.h"
+#include "toolpath/path_drawing.h"
 #include "toolpath/program_path.h"
 
 namespace zel {
@@ -81,6 +84,7 @@ class TestProgramPath : public QObject {
   void TimeText_data();
   void TimeText();
   void SampleProgram();
+  void FilletTurnsTheRightWay();
 };
 
 void TestProgramPath::Moves_data() {
@@ -283,6 +287,32 @@ void TestProgramPath::SampleProgram() {
   QCOMPARE(path.tools[3].cutting_length, 3 * 22.0);  // three thread passes
   QCOMPARE(path.times.tool_change, 6 * 2.0);
   QCOMPARE(path.nose_compensation_line, -1);
+}
+
+void TestProgramPath::FilletTurnsTheRightWay() {
+  QFile file(qEnvironmentVariable("ZEL_SOURCE_DIR") + "/examples/SAMPLE.MIN");
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const ProgramPath path = InterpretProgram(Cp932().Decode(file.readAll()).utf8, Options());
+  // N207 G02 X84 Z-28 R2 from X80 Z-26, drawn at 40 pixels a millimetre around its chord's
+  // middle (Z-27, X/2 41): the arc bulges towards the corner at Z-28, X/2 40, so the point
+  // of the arc's middle is drawn and its mirror image across the chord is not.
+  QImage image(200, 200, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  QTransform to_view;
+  to_view.translate(100, 100).scale(40, 40).translate(27, 41);
+  QPainter painter(&image);
+  DrawPath(painter, path, to_view, image.rect(), path.moves.size());
+  painter.end();
+  auto drawn_near = [&](double x, double z) {
+    const QPoint at = to_view.map(SectionPoint(x, z)).toPoint();
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (image.pixel(at + QPoint(dx, dy)) == kFeedColour.rgb()) return true;
+    return false;
+  };
+  const double bulge = 2 - std::sqrt(2.0);  // of the arc's middle from the centre X84 Z-26
+  QVERIFY(drawn_near(2 * (42 - 2 + bulge), -26 - 2 + bulge));
+  QVERIFY(!drawn_near(2 * (42 - bulge), -26 - bulge));
 }
 
 }  // namespace zel

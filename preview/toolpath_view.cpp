@@ -1,0 +1,159 @@
+#include "preview/toolpath_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+#include "toolpath/path_drawing.h"
+
+namespace zel {
+
+namespace {
+
+// Room around the fitted picture, as a share of the view.
+constexpr double kFitMargin = 0.04;
+// A press that moves farther than this (pixels) is a drag, not a click.
+constexpr double kDragDistance = 4;
+
+}  // namespace
+
+ToolpathView::ToolpathView(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::ClickFocus);
+  setMinimumSize(160, 120);
+}
+
+void ToolpathView::SetMaterial(QImage image, double scale) {
+  material_ = std::move(image);
+  material_scale_ = scale > 0 ? scale : 1;
+  update();
+}
+
+void ToolpathView::SetPath(std::shared_ptr<const ProgramPath> path) {
+  path_ = std::move(path);
+  ++path_serial_;
+  path_extent_ = path_ ? PathExtent(*path_) : QRectF();
+  shown_ = path_ ? path_->moves.size() : 0;
+  update();
+}
+
+void ToolpathView::SetShownMoves(size_t count) {
+  shown_ = count;
+  update();
+}
+
+void ToolpathView::SetHighlightLine(int line) {
+  if (line == highlight_line_) return;
+  highlight_line_ = line;
+  update();
+}
+
+QRectF ToolpathView::Extent() const {
+  QRectF extent = path_extent_;
+  if (!material_.isNull()) {
+    // The picture's pixels are the section's units around the origin in its middle.
+    const QRectF picture(-material_.width() / 2.0, -material_.height() / 2.0, material_.width(),
+                         material_.height());
+    extent = extent.isNull() ? picture : extent.united(picture);
+  }
+  if (extent.isNull()) extent = QRectF(-50, -50, 100, 100);
+  // A path along one line still gets a picture of some size.
+  const double least = std::max({extent.width(), extent.height(), 1.0}) / 20;
+  if (extent.width() < least) extent.adjust(-least / 2, 0, least / 2, 0);
+  if (extent.height() < least) extent.adjust(0, -least / 2, 0, least / 2);
+  return extent;
+}
+
+QTransform ToolpathView::ToView() const {
+  const QRectF extent = Extent();
+  const double usable = 1 - 2 * kFitMargin;
+  const double fit =
+      std::min(width() * usable / extent.width(), height() * usable / extent.height());
+  const double scale = fit * zoom_;
+  const QPointF middle = QPointF(width() / 2.0, height() / 2.0) + offset_;
+  QTransform transform;
+  transform.translate(middle.x(), middle.y());
+  transform.scale(scale, scale);
+  transform.translate(-extent.center().x(), -extent.center().y());
+  return transform;
+}
+
+void ToolpathView::paintEvent(QPaintEvent*) {
+  const QTransform to_view = ToView();
+  const qreal ratio = devicePixelRatioF();
+  if (layer_.image.size() != size() * ratio || layer_.to_view != to_view ||
+      layer_.shown != shown_ || layer_.path_serial != path_serial_ ||
+      layer_.material_key != material_.cacheKey()) {
+    layer_ = Layer{QImage(size() * ratio, QImage::Format_RGB32), to_view, shown_, path_serial_,
+                   material_.cacheKey()};
+    layer_.image.setDevicePixelRatio(ratio);
+    layer_.image.fill(Qt::black);
+    QPainter painter(&layer_.image);
+    if (!material_.isNull()) {
+      const QRectF picture(-material_.width() / 2.0, -material_.height() / 2.0, material_.width(),
+                           material_.height());
+      // Reduced, smoothing keeps the one-pixel axes and outlines visible; enlarged, every
+      // pixel stays a block of its own colour.
+      painter.setRenderHint(QPainter::SmoothPixmapTransform, to_view.m11() < material_scale_);
+      painter.drawImage(to_view.mapRect(picture), material_);
+    }
+    if (path_) DrawPath(painter, *path_, to_view, rect(), shown_);
+  }
+  QPainter painter(this);
+  painter.drawImage(0, 0, layer_.image);
+  if (!path_) return;
+  DrawPathHighlight(painter, *path_, to_view, rect(), highlight_line_, shown_);
+  DrawToolTip(painter, *path_, to_view, shown_);
+}
+
+void ToolpathView::wheelEvent(QWheelEvent* event) {
+  const double steps = event->angleDelta().y() / 120.0;
+  const QPointF mouse = event->position();
+  bool invertible = false;
+  const QPointF under = ToView().inverted(&invertible).map(mouse);
+  zoom_ = std::clamp(zoom_ * std::pow(1.25, steps), 0.1, 1000.0);
+  // The point under the mouse stays under it.
+  if (invertible) offset_ += mouse - ToView().map(under);
+  update();
+}
+
+void ToolpathView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  drag_from_ = press_at_ = event->position();
+  dragged_ = false;
+  event->accept();
+}
+
+void ToolpathView::mouseMoveEvent(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) return;
+  if (!dragged_ && (event->position() - press_at_).manhattanLength() <= kDragDistance) return;
+  dragged_ = true;
+  offset_ += event->position() - drag_from_;
+  drag_from_ = event->position();
+  update();
+}
+
+void ToolpathView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || dragged_ || !path_) return;
+  const std::optional<size_t> move =
+      MoveAt(*path_, ToView(), event->position(), kClickTolerance, shown_);
+  if (move) emit MoveClicked(int(*move));
+}
+
+void ToolpathView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == kFitKey) {
+    zoom_ = 1;
+    offset_ = {};
+    update();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace zel
