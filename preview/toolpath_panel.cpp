@@ -141,10 +141,13 @@ ToolpathPanel::ToolpathPanel(EditorBox& editor, QWidget* parent)
                lists);
   notes_ = MakeList(QStringLiteral("lstPathNotes"),
                     {QStringLiteral("行"), QStringLiteral("理由"), QStringLiteral("文")}, lists);
-  connect(notes_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-    const QVariant line = item->data(0, Qt::UserRole);
-    if (line.isValid()) GoToLine(line.toInt());
-  });
+  // A listed line, or a tool's first T word, is a click away.
+  for (QTreeWidget* list : {notes_, tool_times_}) {
+    connect(list, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+      const QVariant line = item->data(0, Qt::UserRole);
+      if (line.isValid()) GoToLine(line.toInt());
+    });
+  }
 
   auto* top = new QHBoxLayout;
   top->addWidget(cycle_time_);
@@ -163,7 +166,7 @@ ToolpathPanel::ToolpathPanel(EditorBox& editor, QWidget* parent)
   layout->addLayout(steps);
   layout->addWidget(step_text_);
   layout->addLayout(rates);
-  layout->addWidget(lists, 2);
+  layout->addWidget(lists, 1);
   ShowStep();
 }
 

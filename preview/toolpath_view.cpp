@@ -19,6 +19,14 @@ constexpr double kFitMargin = 0.04;
 // A press that moves farther than this (pixels) is a drag, not a click.
 constexpr double kDragDistance = 4;
 
+// The part of the material's picture shown: its upper half, where the path runs, and a strip
+// below the axis so that the axis shows; in section coordinates.
+QRectF UpperHalf(const QImage& material, double scale) {
+  const double width = material.width() / scale;
+  const double height = material.height() / scale;
+  return QRectF(-width / 2, -height / 2, width, height / 2 + height / 20);
+}
+
 }  // namespace
 
 ToolpathView::ToolpathView(QWidget* parent) : QWidget(parent) {
@@ -54,9 +62,7 @@ void ToolpathView::SetHighlightLine(int line) {
 QRectF ToolpathView::Extent() const {
   QRectF extent = path_extent_;
   if (!material_.isNull()) {
-    // The picture's pixels are the section's units around the origin in its middle.
-    const QRectF picture(-material_.width() / 2.0, -material_.height() / 2.0, material_.width(),
-                         material_.height());
+    const QRectF picture = UpperHalf(material_, material_scale_);
     extent = extent.isNull() ? picture : extent.united(picture);
   }
   if (extent.isNull()) extent = QRectF(-50, -50, 100, 100);
@@ -93,12 +99,14 @@ void ToolpathView::paintEvent(QPaintEvent*) {
     layer_.image.fill(Qt::black);
     QPainter painter(&layer_.image);
     if (!material_.isNull()) {
-      const QRectF picture(-material_.width() / 2.0, -material_.height() / 2.0, material_.width(),
-                           material_.height());
+      // The picture's pixels are the section's units (times the scale) around the origin in its
+      // middle.
+      const QRectF picture = UpperHalf(material_, material_scale_);
       // Reduced, smoothing keeps the one-pixel axes and outlines visible; enlarged, every
       // pixel stays a block of its own colour.
       painter.setRenderHint(QPainter::SmoothPixmapTransform, to_view.m11() < material_scale_);
-      painter.drawImage(to_view.mapRect(picture), material_);
+      const QRectF source(QPointF(0, 0), picture.size() * material_scale_);
+      painter.drawImage(to_view.mapRect(picture), material_, source);
     }
     if (path_) DrawPath(painter, *path_, to_view, rect(), shown_);
   }

@@ -11,10 +11,10 @@
 namespace zel {
 
 // The tool path over the X-Z section of the material of spindle 1, at one scale with it: the
-// material's picture (one pixel a unit, the origin in its middle, as the sections draw it)
-// under the moves drawn at the view's own scale. The mouse wheel zooms about the point under
-// the mouse, dragging moves the picture, the fit key (F) fits material and path again, as in
-// the sections; a click on a move (without dragging) reports it.
+// upper half of the material's picture (one pixel a unit, the origin in its middle, as the
+// sections draw it) under the moves drawn at the view's own scale. The mouse wheel zooms about the
+// point under the mouse, dragging moves the picture, the fit key (F) fits material and path again,
+// as in the sections; a click on a move (without dragging) reports it.
 class ToolpathView : public QWidget {
   Q_OBJECT
 

@@ -1,5 +1,6 @@
 // The tool path in the preview window as the user sees it: the sample's path, times and
 // tools, a click on a move, the step control, the block-skip switch and the machine rates.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include "app/settings.h"
 #include "editor/editor_box.h"
@@ -86,11 +88,17 @@ void TestToolpathPanel::SampleShowsTimesAndTools() {
 
 void TestToolpathPanel::ClickOnAMovePutsTheCaretOnItsLine() {
   Shown shown(SampleText());
-  shown.window.resize(1240, 800);
+  // The view laid out at its size, so that the point below is where the click lands.
+  QApplication::processEvents();
   auto* view = test::Child<ToolpathView>(shown.panel, "picPath");
   // The middle of N106 G01 Z-27.8 from X81.6 Z2.
   const int line = LineOf(shown.editor, "N106");
-  const QPoint at = view->ToView().map(SectionPoint(81.6, -12.9)).toPoint();
+  // Zoomed in about it, so that the rapid 0.2 mm above it (N410) lies pixels apart.
+  QPoint at = view->ToView().map(SectionPoint(81.6, -12.9)).toPoint();
+  QWheelEvent wheel(at, view->mapToGlobal(at), {}, QPoint(0, 120 * 10), Qt::NoButton, {},
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view, &wheel);
+  at = view->ToView().map(SectionPoint(81.6, -12.9)).toPoint();
   QTest::mouseClick(view, Qt::LeftButton, {}, at);
   int caret_line = -1, index = -1;
   shown.editor.getCursorPosition(&caret_line, &index);
