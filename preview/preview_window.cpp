@@ -273,6 +273,7 @@ PreviewWindow::PreviewWindow(EditorBox& editor, QWidget* parent)
   halves->addWidget(graphic);
   halves->addWidget(toolpath_);
   halves->setSizes({540, 700});
+  halves->setChildrenCollapsible(false);
   (new QHBoxLayout(this))->addWidget(halves);
   resize(1240, 800);
 }

@@ -78,6 +78,7 @@ ToolpathPanel::ToolpathPanel(EditorBox& editor, QWidget* parent)
   bold.setBold(true);
   cycle_time_->setFont(bold);
   time_parts_ = new QLabel(this);
+  time_parts_->setWordWrap(true);
   time_parts_->setObjectName(QStringLiteral("lblTimeParts"));
   path_note_ = new QLabel(this);
   path_note_->setObjectName(QStringLiteral("lblPathNote"));
@@ -107,12 +108,16 @@ ToolpathPanel::ToolpathPanel(EditorBox& editor, QWidget* parent)
   step_next_->setText(QStringLiteral("▶"));
   step_next_->setAutoRepeat(true);
   step_text_ = new QLabel(this);
+  // Texts of any length (a line of the program) never widen the panel.
+  for (QLabel* label : {time_parts_, path_note_, step_text_})
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   step_text_->setObjectName(QStringLiteral("lblStep"));
   connect(step_, &QSlider::valueChanged, this, &ToolpathPanel::ShowStep);
   connect(step_back_, &QToolButton::clicked, this, [this] { step_->setValue(step_->value() - 1); });
   connect(step_next_, &QToolButton::clicked, this, [this] { step_->setValue(step_->value() + 1); });
 
-  auto* rates = new QHBoxLayout;
+  // Two rows of two fields, so that the panel leaves the graphic its room.
+  auto* rates = new QGridLayout;
   QDoubleSpinBox** fields[] = {&rapid_x_, &rapid_z_, &spindle_max_, &tool_change_};
   for (size_t i = 0; i < std::size(kRateFields); ++i) {
     const RateField& field = kRateFields[i];
@@ -124,11 +129,13 @@ ToolpathPanel::ToolpathPanel(EditorBox& editor, QWidget* parent)
     box->setKeyboardTracking(false);
     auto* caption = new QLabel(QString::fromUtf8(field.caption), this);
     caption->setBuddy(box);
-    rates->addWidget(caption);
-    rates->addWidget(box);
+    const int row = int(i) / 2;
+    const int column = int(i) % 2 * 2;
+    rates->addWidget(caption, row, column);
+    rates->addWidget(box, row, column + 1);
     *fields[i] = box;
   }
-  rates->addStretch(1);
+  rates->setColumnStretch(4, 1);
   SetRates(MachineRates{});
   for (QDoubleSpinBox* box : {rapid_x_, rapid_z_, spindle_max_, tool_change_})
     connect(box, &QDoubleSpinBox::valueChanged, this, &ToolpathPanel::RateEdited);
