@@ -1,10 +1,10 @@
 // Times the tool path: the interpretation of a main program of N megabytes (default 20), made
 // of the sample program's machining part repeated, as the background job runs it (a copy of
 // the editor's UTF-8 text, then the interpreter), and the drawing of its path at the size of
-// the preview's view, fitted and zoomed in on the part.
+// the preview's view, fitted and zoomed in on the part, and through the view itself.
 //   toolpath_bench [megabytes]
+#include <QApplication>
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "editor/text_codec.h"
+#include "preview/toolpath_view.h"
 #include "toolpath/path_drawing.h"
 #include "toolpath/program_path.h"
 
@@ -77,6 +78,30 @@ void Measure(const char* name, const QByteArray& program) {
     std::printf("draw %dx%d, zoom %.0f, median of 5: %.1f ms (target <= 100 ms)\n", view.width(),
                 view.height(), zoom, draws[2]);
   }
+
+  // Through the window's own view: a new path shown (its extent found, material and path drawn
+  // into the kept layer, highlight and tip over it), then a caret that moves to another line
+  // (the layer kept, the highlight drawn again).
+  auto shared = std::make_shared<const zel::ProgramPath>(std::move(path));
+  zel::ToolpathView widget;
+  widget.resize(700, 380);
+  QImage shown(widget.size(), QImage::Format_RGB32);
+  std::vector<double> shows, moves;
+  for (int run = 0; run < 5; ++run) {
+    QElapsedTimer timer;
+    timer.start();
+    widget.SetPath(shared);
+    widget.render(&shown);
+    shows.push_back(timer.nsecsElapsed() / 1e6);
+    timer.restart();
+    widget.SetHighlightLine(200 + run);
+    widget.render(&shown);
+    moves.push_back(timer.nsecsElapsed() / 1e6);
+  }
+  std::sort(shows.begin(), shows.end());
+  std::sort(moves.begin(), moves.end());
+  std::printf("view: path shown %.1f ms, caret to another line %.1f ms (medians of 5)\n", shows[2],
+              moves[2]);
 }
 
 // A contour as a CAM system writes it: short feed moves of 0.01 to 0.1 mm along a wavy
@@ -108,7 +133,7 @@ QByteArray MakeCrissCross(qint64 bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  QApplication app(argc, argv);
   const double megabytes = argc > 1 ? QByteArray(argv[1]).toDouble() : 20;
   QFile file(ZEL_SAMPLE_PROGRAM);
   if (!file.open(QIODevice::ReadOnly)) {
