@@ -141,8 +141,12 @@ void TestToolpathPanel::StepControlWalksTheMoves() {
 }
 
 void TestToolpathPanel::BlockSkipAndRatesInterpretAgain() {
-  Shown shown("G00 X100 Z10\nT0101\n/G01 X80 F0.2 S500 M03\n");
+  Shown shown("G00 X100 Z10\nT0101 G42\n/G01 X80 F0.2 S500 M03\n");
   QCOMPARE(shown.panel->Path()->moves.size(), size_t(1));
+  // Said once: the drawing is the programmed path, and the program has no end.
+  QCOMPARE(test::Child<QLabel>(shown.panel, "lblPathNote")->text(),
+           QStringLiteral("2 行目 G41/G42: 工具ノーズR補正は描かず、プログラムの経路を描きます。\n"
+                          "M02/M30 がありません: 最後の行まで実行しました。"));
   test::Child<QCheckBox>(shown.panel, "chkBlockSkip")->setChecked(true);
   QVERIFY(shown.Reinterpreted());
   QCOMPARE(shown.panel->Path()->moves.size(), size_t(0));
