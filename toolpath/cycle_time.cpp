@@ -116,7 +116,10 @@ double ArcCutSeconds(const CuttingState& state, double rc, double radius, double
 }
 
 QString CycleTimeText(double seconds) {
-  const long long tenths = std::llround(std::max(seconds, 0.0) * 10);
+  // Far beyond any cycle (or not a number) shows as the largest time the text holds.
+  constexpr double kLongest = 1e15;
+  const double shown = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kLongest) : kLongest;
+  const long long tenths = std::llround(shown * 10);
   return QStringLiteral("%1:%2:%3.%4")
       .arg(tenths / 36000)
       .arg(tenths / 600 % 60, 2, 10, QLatin1Char('0'))

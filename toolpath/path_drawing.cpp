@@ -29,6 +29,28 @@ Style StyleOf(MoveKind kind) {
   }
 }
 
+// The part of a line inside a rectangle (Liang-Barsky), or nothing.
+std::optional<QLineF> Clipped(const QLineF& line, const QRectF& box) {
+  const double dx = line.dx(), dy = line.dy();
+  double t0 = 0, t1 = 1;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {line.x1() - box.left(), box.right() - line.x1(), line.y1() - box.top(),
+                      box.bottom() - line.y1()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return std::nullopt;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0)
+      t0 = std::max(t0, t);
+    else
+      t1 = std::min(t1, t);
+    if (t0 > t1) return std::nullopt;
+  }
+  return QLineF(line.pointAt(t0), line.pointAt(t1));
+}
+
 double ScaleOf(const QTransform& t) { return std::sqrt(std::abs(t.determinant())); }
 
 // A set of pixel segments, so that each is drawn once however many moves fall on it: open
@@ -132,8 +154,10 @@ class SegmentCollector {
     const bool packable = std::abs(a.x()) < kPackable && std::abs(a.y()) < kPackable &&
                           std::abs(b.x()) < kPackable && std::abs(b.y()) < kPackable;
     if (!packable) {
-      // Far beyond the view yet crossing it (only when zoomed far in): too rare to merge.
-      lines_[style].push_back(QLineF(a, b).toLine());
+      // Far beyond the view yet crossing it (only when zoomed far in): cut to the view, where
+      // pixel numbers fit, and drawn without merging.
+      if (const std::optional<QLineF> inside = Clipped(QLineF(a, b), clip_))
+        lines_[style].push_back(inside->toLine());
       return;
     }
     QPoint p = a.toPoint();

@@ -107,6 +107,18 @@ bool ReadNumber(Cursor& in, double& value) {
   return true;
 }
 
+// The values a word may carry: within ±kLargestValue, and a feed or speed that is not zero at
+// least kSmallestRate, so that no sum of moves and no time can leave the doubles' range. A
+// value beyond is a word that is not read.
+constexpr double kLargestValue = 1e9;
+constexpr double kSmallestRate = 1e-6;
+bool Usable(char letter, double value) {
+  if (!std::isfinite(value) || std::abs(value) > kLargestValue) return false;
+  if ((letter == 'F' || letter == 'S') && value != 0 && std::abs(value) < kSmallestRate)
+    return false;
+  return true;
+}
+
 bool IsCodeChar(char c) { return IsDigit(c) || c == '.'; }
 
 // An integral code (G, M): digits without a point; -1 otherwise.
@@ -283,7 +295,7 @@ LineRead ReadLine(Cursor in, bool block_skip, Block& block) {
         break;
     }
     double value = 0;
-    if (slot && ReadNumber(in, value) && std::isfinite(value)) {
+    if (slot && ReadNumber(in, value) && Usable(letter, value)) {
       *slot = value;
     } else {
       block.unknown_word = true;

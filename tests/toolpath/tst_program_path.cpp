@@ -148,6 +148,8 @@ void TestProgramPath::Notes_data() {
   QTest::newRow("G code with a point") << "G01.5 X70" << QStringList{"1 g"};
   QTest::newRow("unknown word") << "G01 X70 C90" << QStringList{"1 word"};
   QTest::newRow("P outside a dwell") << "G01 X70 P5" << QStringList{"1 word"};
+  QTest::newRow("value beyond 1e9") << "G01 X1000000001" << QStringList{"1 word"};
+  QTest::newRow("feed below 1e-6") << "G01 X70 F0.0000001" << QStringList{"1 word"};
   QTest::newRow("other subprogram, skipped to its RTS") << "O1234\nG01 X10\nRTS\nG01 X70" << QStringList{"1 subprogram"};
   QTest::newRow("statement of several letters") << "DRAW" << QStringList{"1 statement"};
   QTest::newRow("T word of three digits") << "T101" << QStringList{"1 t"};
