@@ -11,6 +11,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <QDir>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 namespace zel {
 namespace {
@@ -76,6 +83,19 @@ bool HasOtherLinks(const QString& path) {
   struct stat status {};
   return ::stat(FileNameBytes(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
          status.st_nlink > 1;
+#elif defined(Q_OS_WIN)
+  // NTFS has hard links as well; the handle is opened only to ask, with no access to the data.
+  const HANDLE handle =
+      ::CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()), 0,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool linked = ::GetFileInformationByHandle(handle, &info) &&
+                      !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                      info.nNumberOfLinks > 1;
+  ::CloseHandle(handle);
+  return linked;
 #else
   Q_UNUSED(path);
   return false;

@@ -14,14 +14,58 @@
 #include <QMimeData>
 #include <QUrl>
 
+#ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <fcntl.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <QDir>
+#endif
 
 #include "editor/editor_box.h"
 #include "editor/file_names.h"
 #include "editor/program_file.h"
 
 using namespace zel;
+
+namespace {
+
+// A file's identity and its number of names, as the file system keeps them.
+struct FileIdentity {
+  quint64 id = 0;
+  quint32 links = 0;
+};
+
+FileIdentity IdentityOf(const QString& path) {
+#ifdef Q_OS_WIN
+  const HANDLE handle = ::CreateFileW(
+      reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()), 0,
+      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (handle == INVALID_HANDLE_VALUE) return {};
+  const bool ok = ::GetFileInformationByHandle(handle, &info);
+  ::CloseHandle(handle);
+  if (!ok) return {};
+  return {(quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow, quint32(info.nNumberOfLinks)};
+#else
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) != 0) return {};
+  return {quint64(status.st_ino), quint32(status.st_nlink)};
+#endif
+}
+
+bool MakeHardLink(const QString& existing, const QString& link) {
+#ifdef Q_OS_WIN
+  return ::CreateHardLinkW(
+      reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(link).utf16()),
+      reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(existing).utf16()), nullptr);
+#else
+  return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0;
+#endif
+}
+
+}  // namespace
 
 class ProgramFileTest : public QObject {
   Q_OBJECT
@@ -222,6 +266,9 @@ class ProgramFileTest : public QObject {
   // A file whose name is Shift-JIS opens, dropped or named, and saves back under that name;
   // no file of another name appears beside it.
   void ForeignNameOpensAndSaves() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows names files in UTF-16: no name holds bytes that are no characters");
+#else
     QTemporaryDir dir;
     const QByteArray path = QFile::encodeName(dir.path()) + "/\x83\x65\x83\x58\x83\x67.MIN";
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0640);
@@ -249,6 +296,7 @@ class ProgramFileTest : public QObject {
     while (const dirent* entry = ::readdir(folder)) files += entry->d_name[0] != '.';
     ::closedir(folder);
     QCOMPARE(files, 1);
+#endif
   }
 
   void WriteThroughAHardLink() {
@@ -258,24 +306,21 @@ class ProgramFileTest : public QObject {
     const QString path = dir.filePath(QStringLiteral("A.MIN"));
     const QString other = dir.filePath(QStringLiteral("B.MIN"));
     QVERIFY(WriteProgramBytes(path, QByteArray("a longer old text\r\n")));
-    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
-    struct stat before {};
-    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+    QVERIFY(MakeHardLink(path, other));
+    const FileIdentity before = IdentityOf(path);
+    QCOMPARE(before.links, quint32(2));
     QVERIFY(WriteProgramBytes(other, QByteArray("G00\r\n")));
     for (const QString& name : {path, other}) {
       QByteArray bytes;
       QVERIFY(ReadProgramBytes(name, &bytes));
       QCOMPARE(bytes, QByteArray("G00\r\n"));
     }
-    struct stat after {};
-    QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
-    QCOMPARE(after.st_ino, before.st_ino);
-    QCOMPARE(after.st_nlink, nlink_t(2));
+    const FileIdentity after = IdentityOf(path);
+    QCOMPARE(after.id, before.id);
+    QCOMPARE(after.links, quint32(2));
     QVERIFY(QFile::remove(other));
     QVERIFY(WriteProgramBytes(path, QByteArray("M02\r\n")));
-    struct stat alone {};
-    QCOMPARE(::stat(QFile::encodeName(path).constData(), &alone), 0);
-    QVERIFY(alone.st_ino != before.st_ino);
+    QVERIFY(IdentityOf(path).id != before.id);
   }
 
   void WriteLongestNames() {
