@@ -19,6 +19,7 @@
 #include "generators/tool/tool_picture.h"
 #include "platform/control_table.h"
 #include "platform/fonts.h"
+#include "platform/picture.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 
@@ -104,7 +105,7 @@ QString KindPictureResource(int i) { return QStringLiteral(":/tool_kind_%1.svg")
 // copy of the picture with its own arrow.
 QString KindPictureResource(int i, int kind) {
   const QString own = QStringLiteral(":/tool_kind_%1_%2.svg").arg(i).arg(kind);
-  return QFile::exists(own) ? own : KindPictureResource(i);
+  return QFile::exists(PictureFile(own)) ? own : KindPictureResource(i);
 }
 QString ShapePictureResource(int i) { return QStringLiteral(":/tool_shape_%1.svg").arg(i); }
 
