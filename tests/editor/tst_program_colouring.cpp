@@ -204,9 +204,10 @@ class ProgramColouringTest : public QObject {
     box.setFont(ProgramFont(16));
     for (unsigned long style = 0; style < kProgramStyleCount; ++style) {
       QByteArray font(256, '\0'), twin_font(256, '\0');
-      box.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, style, font.data());
-      box.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, style + kTwinStyleOffset,
-                        twin_font.data());
+      box.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, static_cast<uintptr_t>(style),
+                        font.data());
+      box.SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT,
+                        static_cast<uintptr_t>(style + kTwinStyleOffset), twin_font.data());
       QCOMPARE(twin_font, font);
       QCOMPARE(
           Attribute(box, QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL, style + kTwinStyleOffset),
