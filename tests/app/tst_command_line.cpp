@@ -88,8 +88,10 @@ class TestCommandLine : public QObject {
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), status);
-    const QString printed = QString::fromLocal8Bit(status == 0 ? program.readAllStandardOutput()
-                                                               : program.readAllStandardError());
+    QString printed = QString::fromLocal8Bit(status == 0 ? program.readAllStandardOutput()
+                                                         : program.readAllStandardError());
+    // A Windows console writes its line ends as CR LF.
+    printed.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QVERIFY2(printed.startsWith(output), qPrintable(printed));
     if (status != 0) QCOMPARE(printed, output);
   }
