@@ -5,17 +5,14 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <vector>
 
 #include "editor/editor_box.h"
@@ -37,6 +34,8 @@ const QString kSubprogramLines = QStringLiteral("OZEL: %1 行目～%2 行目  �
 // The last row of a problem list that lists only the first problems.
 const QString kMoreProblems = QStringLiteral("ほか %1 件の問題は表示していません");
 const QString kNotAssigned = QStringLiteral("—");
+// How far the wheel may enlarge a section: a pixel of the dialog's picture 50 pixels wide.
+constexpr double kSectionMaxZoom = 50;
 
 // clang-format off
 constexpr std::array<QStringView, 8> kShapeNames = {
@@ -93,8 +92,7 @@ QImage ReducedPicture(const QImage& image, QSize size) {
 }  // namespace
 
 SectionView::SectionView(QImage image, QWidget* parent)
-    : QWidget(parent), image_(std::move(image)) {
-  setFocusPolicy(Qt::ClickFocus);
+    : ZoomView(kSectionMaxZoom, parent), image_(std::move(image)) {
   setMinimumSize(120, 120);
 }
 
@@ -104,13 +102,11 @@ void SectionView::SetImage(QImage image) {
   update();
 }
 
+QRectF SectionView::Extent() const { return QRectF(QPointF(0, 0), QSizeF(image_.size())); }
+
 QRectF SectionView::PictureRect() const {
   if (image_.isNull()) return {};
-  const double fit = std::min(double(width()) / image_.width(), double(height()) / image_.height());
-  const double scale = fit * zoom_;
-  const QSizeF size(image_.width() * scale, image_.height() * scale);
-  return QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2) + offset_,
-                size);
+  return ToView().mapRect(Extent());
 }
 
 void SectionView::paintEvent(QPaintEvent*) {
@@ -128,47 +124,6 @@ void SectionView::paintEvent(QPaintEvent*) {
     return;
   }
   painter.drawImage(target, image_);
-}
-
-void SectionView::wheelEvent(QWheelEvent* event) {
-  if (image_.isNull()) return;
-  const double steps = event->angleDelta().y() / 120.0;
-  const QRectF before = PictureRect();
-  zoom_ = std::clamp(zoom_ * std::pow(1.25, steps), 0.1, 50.0);
-  // The picture's point under the mouse stays under it.
-  const QPointF mouse = event->position();
-  const double factor = PictureRect().width() / before.width();
-  const QPointF corner = mouse - (mouse - before.topLeft()) * factor;
-  offset_ += corner - PictureRect().topLeft();
-  update();
-}
-
-void SectionView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) {
-    QWidget::mousePressEvent(event);
-    return;
-  }
-  // The press starts a drag here; it is not passed on to the window.
-  drag_from_ = event->position();
-  event->accept();
-}
-
-void SectionView::mouseMoveEvent(QMouseEvent* event) {
-  if (!(event->buttons() & Qt::LeftButton)) return;
-  // Dragging moves the picture with the mouse.
-  offset_ += event->position() - drag_from_;
-  drag_from_ = event->position();
-  update();
-}
-
-void SectionView::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == kFitKey) {
-    zoom_ = 1;
-    offset_ = {};
-    update();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 namespace preview_text {

@@ -8,6 +8,7 @@
 
 #include "preview/graphic_reader.h"
 #include "preview/preview_reading.h"
+#include "preview/zoom_view.h"
 
 class QLabel;
 class QTimer;
@@ -21,35 +22,25 @@ class EditorBox;
 class ToolpathPanel;
 
 // A section picture drawn by a dialog's own routines at one pixel a unit, shown scaled to fit
-// the view; the mouse wheel zooms about the point under the mouse, dragging moves the
-// picture, the fit key (F) fits it again.
-class SectionView : public QWidget {
+// the view; it zooms, moves and fits again (F) as every picture view does.
+class SectionView : public ZoomView {
   Q_OBJECT
 
  public:
-  static constexpr int kFitKey = Qt::Key_F;
-
   explicit SectionView(QImage image, QWidget* parent = nullptr);
   const QImage& Image() const { return image_; }
   // Shows another picture of the same section: the zoom and the place stay as they are.
   void SetImage(QImage image);
-  double Zoom() const { return zoom_; }
   // Where the picture stands in the view.
   QRectF PictureRect() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  QRectF Extent() const override;
 
  private:
   QImage image_;
-  QImage reduced_;   // the picture as last shown reduced
-  double zoom_ = 1;  // relative to the fitted size
-  QPointF offset_;   // of the picture from its place in the middle of the view
-  QPointF drag_from_;
+  QImage reduced_;  // the picture as last shown reduced
 };
 
 // The preview of the program's graphic subprogram (frmPreview): what the chuck and tailstock

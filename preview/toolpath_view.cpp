@@ -1,12 +1,8 @@
 #include "preview/toolpath_view.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWheelEvent>
 
 #include <algorithm>
-#include <cmath>
 
 #include "toolpath/path_drawing.h"
 
@@ -16,8 +12,8 @@ namespace {
 
 // Room around the fitted picture, as a share of the view.
 constexpr double kFitMargin = 0.04;
-// A press that moves farther than this (pixels) is a drag, not a click.
-constexpr double kDragDistance = 4;
+// How far the wheel may enlarge: a few hundredths of a millimetre fill the view.
+constexpr double kMaxZoom = 1000;
 
 // The part of the material's picture shown: its upper half, where the path runs, and a strip
 // below the axis so that the axis shows; in section coordinates.
@@ -29,8 +25,7 @@ QRectF UpperHalf(const QImage& material, double scale) {
 
 }  // namespace
 
-ToolpathView::ToolpathView(QWidget* parent) : QWidget(parent) {
-  setFocusPolicy(Qt::ClickFocus);
+ToolpathView::ToolpathView(QWidget* parent) : ZoomView(kMaxZoom, parent) {
   setMinimumSize(160, 120);
 }
 
@@ -73,19 +68,7 @@ QRectF ToolpathView::Extent() const {
   return extent;
 }
 
-QTransform ToolpathView::ToView() const {
-  const QRectF extent = Extent();
-  const double usable = 1 - 2 * kFitMargin;
-  const double fit =
-      std::min(width() * usable / extent.width(), height() * usable / extent.height());
-  const double scale = fit * zoom_;
-  const QPointF middle = QPointF(width() / 2.0, height() / 2.0) + offset_;
-  QTransform transform;
-  transform.translate(middle.x(), middle.y());
-  transform.scale(scale, scale);
-  transform.translate(-extent.center().x(), -extent.center().y());
-  return transform;
-}
+double ToolpathView::FitMargin() const { return kFitMargin; }
 
 void ToolpathView::paintEvent(QPaintEvent*) {
   const QTransform to_view = ToView();
@@ -117,51 +100,10 @@ void ToolpathView::paintEvent(QPaintEvent*) {
   DrawToolTip(painter, *path_, to_view, shown_);
 }
 
-void ToolpathView::wheelEvent(QWheelEvent* event) {
-  const double steps = event->angleDelta().y() / 120.0;
-  const QPointF mouse = event->position();
-  bool invertible = false;
-  const QPointF under = ToView().inverted(&invertible).map(mouse);
-  zoom_ = std::clamp(zoom_ * std::pow(1.25, steps), 0.1, 1000.0);
-  // The point under the mouse stays under it.
-  if (invertible) offset_ += mouse - ToView().map(under);
-  update();
-}
-
-void ToolpathView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) {
-    QWidget::mousePressEvent(event);
-    return;
-  }
-  drag_from_ = press_at_ = event->position();
-  dragged_ = false;
-  event->accept();
-}
-
-void ToolpathView::mouseMoveEvent(QMouseEvent* event) {
-  if (!(event->buttons() & Qt::LeftButton)) return;
-  if (!dragged_ && (event->position() - press_at_).manhattanLength() <= kDragDistance) return;
-  dragged_ = true;
-  offset_ += event->position() - drag_from_;
-  drag_from_ = event->position();
-  update();
-}
-
-void ToolpathView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || dragged_ || !path_) return;
-  const std::optional<size_t> move =
-      MoveAt(*path_, ToView(), event->position(), kClickTolerance, shown_);
+void ToolpathView::Clicked(QPointF at) {
+  if (!path_) return;
+  const std::optional<size_t> move = MoveAt(*path_, ToView(), at, kClickTolerance, shown_);
   if (move) emit MoveClicked(int(*move));
-}
-
-void ToolpathView::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == kFitKey) {
-    zoom_ = 1;
-    offset_ = {};
-    update();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace zel

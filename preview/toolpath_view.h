@@ -2,24 +2,22 @@
 
 #include <QImage>
 #include <QTransform>
-#include <QWidget>
 
 #include <memory>
 
+#include "preview/zoom_view.h"
 #include "toolpath/program_path.h"
 
 namespace zel {
 
 // The tool path over the X-Z section of the material of spindle 1, at one scale with it: the
 // upper half of the material's picture (one pixel a unit, the origin in its middle, as the
-// sections draw it) under the moves drawn at the view's own scale. The mouse wheel zooms about the
-// point under the mouse, dragging moves the picture, the fit key (F) fits material and path again,
-// as in the sections; a click on a move (without dragging) reports it.
-class ToolpathView : public QWidget {
+// sections draw it) under the moves drawn at the view's own scale. It zooms, moves and fits
+// (F) material and path as the sections do; a click on a move (without dragging) reports it.
+class ToolpathView : public ZoomView {
   Q_OBJECT
 
  public:
-  static constexpr int kFitKey = Qt::Key_F;
   // How near (pixels) a click must come to a move to reach it.
   static constexpr double kClickTolerance = 5;
 
@@ -36,23 +34,19 @@ class ToolpathView : public QWidget {
   // The line whose moves are drawn stronger (0-based, -1 none).
   void SetHighlightLine(int line);
   int HighlightLine() const { return highlight_line_; }
-  // Section coordinates (x = Z, y = minus X / 2) to the view's pixels.
-  QTransform ToView() const;
+  // ToView() maps section coordinates (x = Z, y = minus X / 2) to the view's pixels.
 
  signals:
   void MoveClicked(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  // What fitting shows: the material's picture and the path, in section coordinates.
+  QRectF Extent() const override;
+  double FitMargin() const override;
+  void Clicked(QPointF at) override;
 
  private:
-  // What fitting shows: the material's picture and the path, in section coordinates.
-  QRectF Extent() const;
 
   // The material and the path as last drawn, kept while only the highlight changes, so that
   // a caret moving from line to line costs no drawing of the whole path.
@@ -71,11 +65,6 @@ class ToolpathView : public QWidget {
   quint64 path_serial_ = 0;  // counts the paths set
   size_t shown_ = 0;
   int highlight_line_ = -1;
-  double zoom_ = 1;  // relative to the fitted size
-  QPointF offset_;   // of the picture from its place in the middle of the view
-  QPointF drag_from_;
-  QPointF press_at_;
-  bool dragged_ = false;
 };
 
 }  // namespace zel
