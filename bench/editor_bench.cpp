@@ -27,6 +27,7 @@
 #include <functional>
 
 #include "app/main_window.h"
+#include "bench/bench_doubles.h"
 #include "editor/editor_box.h"
 #include "editor/program_document.h"
 #include "platform/file_dialogs.h"
@@ -35,21 +36,8 @@
 
 namespace {
 
-// Answers Yes to the New question between the rows; any other message is unexpected.
-class SilentPrompts : public zel::Prompts {
- public:
-  zel::PromptAnswer Show(QWidget*, const zel::PromptRequest& r) override {
-    if (r.text == zel::document_text::kNewQuestion) return zel::PromptAnswer::kYes;
-    std::printf("unexpected message: %s\n", qPrintable(r.text));
-    return r.default_button;
-  }
-};
-
-class NoDialogs : public zel::FileDialogs {
- public:
-  QString GetOpenPath(QWidget*, const QString&) override { return {}; }
-  QString GetSavePath(QWidget*, const QString&) override { return {}; }
-};
+using zel::bench::NoDialogs;
+using zel::bench::SilentPrompts;
 
 // A figure of Linux's /proc/self/status in kilobytes, or -1 where there is none. Windows
 // has no resettable peak; under Wine the path reaches Wine's own process, so Windows reports

@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "app/main_window.h"
+#include "bench/bench_doubles.h"
 #include "editor/editor_box.h"
 #include "editor/program_document.h"
 #include "platform/file_dialogs.h"
@@ -26,20 +27,8 @@
 
 namespace {
 
-class SilentPrompts : public zel::Prompts {
- public:
-  zel::PromptAnswer Show(QWidget*, const zel::PromptRequest& r) override {
-    if (r.text == zel::document_text::kNewQuestion) return zel::PromptAnswer::kYes;
-    std::printf("unexpected message: %s\n", qPrintable(r.text));
-    return r.default_button;
-  }
-};
-
-class NoDialogs : public zel::FileDialogs {
- public:
-  QString GetOpenPath(QWidget*, const QString&) override { return {}; }
-  QString GetSavePath(QWidget*, const QString&) override { return {}; }
-};
+using zel::bench::NoDialogs;
+using zel::bench::SilentPrompts;
 
 constexpr int kKeystrokes = 4;
 constexpr int kPauseMs = 600;
