@@ -262,11 +262,12 @@ void PreviewWindow::Reread() {
   timer_->stop();
   // The copy costs a moment; reading and drawing the copy may take long, and go on while the
   // user types on.
-  QByteArray utf8 = editor_.Utf8View().toByteArray();
+  // One copy serves both (shared, never written).
+  const QByteArray utf8 = editor_.Utf8View().toByteArray();
   jobs_->Start<PreviewReading>(
-      kReadingJob, [utf8 = std::move(utf8)] { return ReadPreview(utf8); },
+      kReadingJob, [utf8] { return ReadPreview(utf8); },
       [this](PreviewReading reading) { Show(std::move(reading)); });
-  toolpath_->Interpret();
+  toolpath_->Interpret(utf8);
 }
 
 bool PreviewWindow::Reading() const { return jobs_->Busy(kReadingJob); }

@@ -86,7 +86,7 @@ ToolpathPanel::ToolpathPanel(EditorBox& editor, QWidget* parent)
   path_note_->hide();
   block_skip_ = new QCheckBox(QStringLiteral("ブロックスキップ (/)"), this);
   block_skip_->setObjectName(QStringLiteral("chkBlockSkip"));
-  connect(block_skip_, &QCheckBox::toggled, this, &ToolpathPanel::Interpret);
+  connect(block_skip_, &QCheckBox::toggled, this, [this] { Interpret(); });
 
   view_ = new ToolpathView(this);
   view_->setObjectName(QStringLiteral("picPath"));
@@ -198,13 +198,17 @@ void ToolpathPanel::RateEdited() {
 }
 
 void ToolpathPanel::Interpret() {
+  // The copy costs a moment; the interpretation goes on while the user types on.
+  Interpret(editor_.Utf8View().toByteArray());
+}
+
+void ToolpathPanel::Interpret(QByteArray utf8) {
   PathOptions options;
   options.block_skip = block_skip_->isChecked();
   options.rates = Rates();
-  // The copy costs a moment; the interpretation goes on while the user types on.
   jobs_->Start<std::shared_ptr<const ProgramPath>>(
       kInterpretJob,
-      [utf8 = editor_.Utf8View().toByteArray(), options] {
+      [utf8 = std::move(utf8), options] {
         return std::make_shared<const ProgramPath>(InterpretProgram(utf8, options));
       },
       [this](std::shared_ptr<const ProgramPath> path) { ShowPath(std::move(path)); });

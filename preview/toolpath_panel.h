@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QWidget>
@@ -45,6 +46,8 @@ class ToolpathPanel : public QWidget {
   MachineRates Rates() const;
   // Interprets the editor's text again.
   void Interpret();
+  // Interprets this copy of the editor's text (UTF-8), which the caller has taken anyway.
+  void Interpret(QByteArray utf8);
   // Whether an interpretation is under way whose result will still be shown.
   bool Busy() const;
   // The X-Z section of spindle 1 the path is drawn over (a null image: none), drawn at
